@@ -1,0 +1,130 @@
+#include "NumberReading.h"
+
+#include "Decimal.h"
+
+#include <string>
+
+namespace NumberReading {
+
+namespace {
+
+// Exponents beyond this make any mantissa infinite or zero; saturating keeps the sum in range.
+constexpr long long ExponentCap = 1'000'000'000;
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+int DigitValue(char c) {
+    if (IsDigit(c)) {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return 99;
+}
+
+// Blanks may stand anywhere inside the leading number, so they are simply left out.
+std::string WithoutBlanks(std::string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    for (const char c : text) {
+        if (!IsBlank(c)) {
+            result.push_back(c);
+        }
+    }
+    return result;
+}
+
+double ReadWhole(std::string_view digits, int base) {
+    double value = 0.0;
+    for (const char c : digits) {
+        const int digit = DigitValue(c);
+        if (digit >= base) {
+            break;
+        }
+        value = value * base + digit;
+    }
+    return value;
+}
+
+} // namespace
+
+double ReadLeadingNumber(std::string_view text) {
+    const std::string s = WithoutBlanks(text);
+    if (s.size() >= 2 && s[0] == '&') {
+        if (s[1] == 'H' || s[1] == 'h') {
+            return ReadWhole(std::string_view(s).substr(2), 16);
+        }
+        if (s[1] == 'O' || s[1] == 'o') {
+            return ReadWhole(std::string_view(s).substr(2), 8);
+        }
+        return 0.0;
+    }
+    std::size_t i = 0;
+    Decimal::Digits number;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        number.negative = s[i] == '-';
+        ++i;
+    }
+    for (; i < s.size() && IsDigit(s[i]); ++i) {
+        number.digits.push_back(s[i]);
+    }
+    number.point = static_cast<long long>(number.digits.size());
+    if (i < s.size() && s[i] == '.') {
+        for (++i; i < s.size() && IsDigit(s[i]); ++i) {
+            number.digits.push_back(s[i]);
+        }
+    }
+    if (number.digits.empty()) {
+        return 0.0;
+    }
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
+        std::size_t j = i + 1;
+        bool negativeExponent = false;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
+            negativeExponent = s[j] == '-';
+            ++j;
+        }
+        long long exponent = 0;
+        bool anyDigit = false;
+        for (; j < s.size() && IsDigit(s[j]); ++j) {
+            anyDigit = true;
+            if (exponent < ExponentCap) {
+                exponent = exponent * 10 + (s[j] - '0');
+            }
+        }
+        if (anyDigit) {
+            number.point += negativeExponent ? -exponent : exponent;
+        }
+    }
+    return Decimal::ToDouble(number);
+}
+
+double ReadPlainDecimal(std::string_view digitsAndPoint) {
+    Decimal::Digits number;
+    bool seenPoint = false;
+    for (const char c : digitsAndPoint) {
+        if (c == '.' && !seenPoint) {
+            seenPoint = true;
+            number.point = static_cast<long long>(number.digits.size());
+        } else if (IsDigit(c)) {
+            number.digits.push_back(c);
+        } else {
+            break;
+        }
+    }
+    if (!seenPoint) {
+        number.point = static_cast<long long>(number.digits.size());
+    }
+    return Decimal::ToDouble(number);
+}
+
+} // namespace NumberReading

@@ -1,0 +1,93 @@
+#include "NumberText.h"
+
+#include "Decimal.h"
+#include "StrProc.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace NumberText {
+
+namespace {
+
+// The digits of a whole part and a fraction as they stand around the point; either may be
+// empty.
+struct Positional {
+    std::string whole;
+    std::string fraction;
+};
+
+Positional Split(const Decimal::Digits &value) {
+    const auto &digits = value.digits;
+    const long long size = static_cast<long long>(digits.size());
+    if (value.point <= 0) {
+        return {{}, std::string(static_cast<std::size_t>(-value.point), '0') + digits};
+    }
+    if (value.point >= size) {
+        return {digits + std::string(static_cast<std::size_t>(value.point - size), '0'), {}};
+    }
+    const auto cut = static_cast<std::size_t>(value.point);
+    return {digits.substr(0, cut), digits.substr(cut)};
+}
+
+} // namespace
+
+std::string Fixed(double value, int decimals) {
+    if (!std::isfinite(value)) {
+        return {};
+    }
+    decimals = std::max(decimals, 0);
+    const auto rounded = Decimal::RoundedAt(Decimal::Shortest(value), decimals);
+    auto [whole, fraction] = Split(rounded);
+    if (whole.empty()) {
+        whole = "0";
+    }
+    fraction.resize(static_cast<std::size_t>(decimals), '0');
+    // A value that shows as zero gets no sign: -0.0000001 at 5 decimals is 0.00000.
+    std::string text = rounded.negative && !rounded.digits.empty() ? "-" : "";
+    text += whole;
+    if (decimals > 0) {
+        text += '.';
+        text += fraction;
+    }
+    return text;
+}
+
+std::string AddLeadingZero(std::string_view text) {
+    if (!text.empty() && text.front() == '.') {
+        return "0" + std::string(text);
+    }
+    return std::string(text);
+}
+
+std::string NormaliseSeparator(std::string_view text, bool commaMode) {
+    return commaMode ? StrProc::ReplaceAll(text, ".", ",") : StrProc::ReplaceAll(text, ",", ".");
+}
+
+std::string FixedResult(double value, int decimals, bool commaMode) {
+    return NormaliseSeparator(AddLeadingZero(Fixed(value, decimals)), commaMode);
+}
+
+std::string Plain(double value) {
+    if (!std::isfinite(value)) {
+        return {};
+    }
+    const auto rounded = Decimal::RoundedToSignificant(Decimal::Shortest(value), 15);
+    if (rounded.digits.empty()) {
+        return "0";
+    }
+    const auto [whole, fraction] = Split(rounded);
+    std::string text = rounded.negative ? "-" : "";
+    text += whole;
+    if (!fraction.empty()) {
+        text += '.';
+        text += fraction;
+    }
+    return text;
+}
+
+std::string Whole(long long value) {
+    return std::to_string(value);
+}
+
+} // namespace NumberText

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "MessageBoxes.h"
+
+#include <QList>
+
+// Records every message box instead of showing it.
+class FakeMessageBoxes : public MessageBoxes {
+public:
+    struct Shown {
+        QString text;
+        QString title;
+        BoxIcon icon;
+    };
+    void show(QWidget *, const QString &text, const QString &title, BoxIcon icon) override
+    {
+        shown.append({text, title, icon});
+    }
+    QList<Shown> shown;
+};

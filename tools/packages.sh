@@ -1,0 +1,8 @@
+# Packages the build, the program and the tests need (sourced by ./run and ./test).
+BUILD_PACKAGES=(build-essential cmake ninja-build ccache qt6-base-dev libgl-dev fonts-liberation)
+RUN_PACKAGES=(xdg-utils)
+TEST_PACKAGES=(xvfb xauth
+    # the installed program: validators, the package build, a desktop to drive it on
+    desktop-file-utils appstream dpkg-dev file python3 python3-gi
+    openbox dbus-daemon dbus-session-bus-common at-spi2-core python3-pyatspi
+    xdotool xclip wmctrl x11-utils)
