@@ -1,0 +1,8 @@
+#pragma once
+
+#include "FileReader.h"
+
+class PosixFileReader : public FileReader {
+public:
+    FileReadResult read(const QString &path, qint64 maxBytes) override;
+};

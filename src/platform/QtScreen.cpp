@@ -1,0 +1,23 @@
+#include "QtScreen.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+// Without a screen (never expected on a desktop) the window still gets a sane layout.
+constexpr QSize FallbackSize{1024, 768};
+constexpr double FallbackDpi = 96.0;
+
+} // namespace
+
+QSize QtScreen::sizeInPixels() const {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size() : FallbackSize;
+}
+
+double QtScreen::logicalDpi() const {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInchY() : 0.0;
+    return dpi > 0.0 ? dpi : FallbackDpi;
+}

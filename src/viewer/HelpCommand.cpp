@@ -1,0 +1,42 @@
+#include "HelpCommand.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+HelpCommand::HelpCommand(QWidget &mainWindow, Platform &platform)
+    : QObject(&mainWindow), mainWindow(mainWindow), platform(platform) {}
+
+HelpCommand::~HelpCommand() {
+    delete view;
+}
+
+HelpCommand &HelpCommand::of(QWidget &mainWindow, Platform &platform) {
+    if (auto *command = mainWindow.findChild<HelpCommand *>(QString(), Qt::FindDirectChildrenOnly))
+        return *command;
+    return *new HelpCommand(mainWindow, platform);
+}
+
+void HelpCommand::run() {
+    // A viewer closed with its close box may still wait for its deletion.
+    if (view && view->unloaded())
+        delete view;
+    if (!view)
+        view = new frmView(platform);
+
+    if (view->isMinimized())
+        view->setWindowState(view->windowState() & ~Qt::WindowMinimized);
+    if (!(view->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        const QRect main = mainWindow.frameGeometry();
+        view->move(main.left(), main.top() + main.height());
+        // Both windows wear the same decorations, so equal inner sizes give equal outer ones;
+        // the viewer raises a size below its minimum itself.
+        view->resize(mainWindow.size());
+    }
+    view->strFilename = QCoreApplication::applicationDirPath() + QStringLiteral("/ang_help.txt");
+    view->setWindowTitle(QStringLiteral("Help for ANG"));
+    view->blnCopyToClipboardInvisible = true;
+    view->setWindowIcon(mainWindow.windowIcon());
+    view->show();
+    view->raise();
+    view->activateWindow();
+}
