@@ -1,0 +1,258 @@
+#include "frmQSsoftware.h"
+
+#include "CatalogueLayout.h"
+#include "CatalogueScroll.h"
+#include "ClickLabel.h"
+#include "Platform.h"
+#include "Twips.h"
+#include "weblink.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
+
+namespace {
+
+const QString IntroText = QStringLiteral(
+    "Quevrin Systems publishes fourteen Windows programs.  Here are titles, brief descriptions "
+    "and URLs.  All of them may be downloaded from our web site at no charge.  If you are "
+    "online, click on any item to call up the product page on the web.");
+
+constexpr quint32 Red = 255;
+
+// The keys move the list as the scroll bar's arrows and trough do, whichever control has
+// the focus.
+struct ScrollKey {
+    Qt::Key key;
+    QAbstractSlider::SliderAction action;
+};
+constexpr ScrollKey ScrollKeys[] = {
+    {Qt::Key_Up, QAbstractSlider::SliderSingleStepSub},
+    {Qt::Key_Down, QAbstractSlider::SliderSingleStepAdd},
+    {Qt::Key_PageUp, QAbstractSlider::SliderPageStepSub},
+    {Qt::Key_PageDown, QAbstractSlider::SliderPageStepAdd},
+    {Qt::Key_Home, QAbstractSlider::SliderToMinimum},
+    {Qt::Key_End, QAbstractSlider::SliderToMaximum},
+};
+
+QFont namedFont(const char *family, bool bold) {
+    QFont font(QString::fromLatin1(family));
+    font.setPointSizeF(CatalogueLayout::FontPoints);
+    font.setBold(bold);
+    return font;
+}
+
+void setForeColor(QWidget *widget, const QColor &colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+void setBackColor(QWidget *widget, const QColor &colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QColor backColorOf(const QWidget *widget) {
+    return widget->palette().color(widget->backgroundRole());
+}
+
+QColor foreColorOf(const QWidget *widget) {
+    return widget->palette().color(widget->foregroundRole());
+}
+
+} // namespace
+
+frmQSsoftware::frmQSsoftware(QWidget *opener, Platform &platform)
+    : QDialog(nullptr), opener(opener), platform(platform), dpi(platform.screen.logicalDpi()) {
+    setWindowTitle(QStringLiteral("Quevrin Systems Software"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    // The program ends through its quit sequence, never because this window went away.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFixedSize(Twips::toPixels(CatalogueLayout::ClientWidth, dpi),
+                 Twips::toPixels(CatalogueLayout::ClientHeight, dpi));
+    createControls();
+}
+
+void frmQSsoftware::createControls() {
+    lblIntro = new QLabel(this);
+    lblIntro->setWordWrap(true);
+    lblIntro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblIntro->setTextFormat(Qt::PlainText);
+    lblIntro->setFont(namedFont("Lucida Sans", false));
+
+    PicBox = new QWidget(this);
+    VScroll = new QScrollBar(Qt::Vertical, PicBox);
+    // The list follows the thumb only when it is let go.
+    VScroll->setTracking(false);
+
+    auto *title = new ClickLabel(PicBox);
+    title->setFont(namedFont("Lucida Sans", true));
+    auto *description = new ClickLabel(PicBox);
+    description->setFont(namedFont("Lucida Sans", false));
+    for (ClickLabel *label : {title, description}) {
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setTextFormat(Qt::PlainText);
+    }
+    lblTitle.push_back(title);
+    lblDescription.push_back(description);
+
+    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose->setFont(namedFont("Tahoma", false));
+    cmdClose->setAutoDefault(true);
+    cmdClose->setDefault(true);
+}
+
+ClickLabel *frmQSsoftware::newSlotLabel(ClickLabel *model) {
+    auto *label = new ClickLabel(PicBox);
+    label->setFont(model->font());
+    label->setPalette(model->palette());
+    label->setAutoFillBackground(model->autoFillBackground());
+    label->setWordWrap(true);
+    label->setAlignment(model->alignment());
+    label->setTextFormat(Qt::PlainText);
+    label->resize(model->size());
+    return label;
+}
+
+void frmQSsoftware::connectHandlers() {
+    connect(VScroll, &QScrollBar::valueChanged, this, &frmQSsoftware::VScroll_Change);
+    connect(cmdClose, &QPushButton::clicked, this, &frmQSsoftware::cmdClose_Click);
+    for (const ScrollKey &scrollKey : ScrollKeys) {
+        const auto action = scrollKey.action;
+        connect(new QShortcut(QKeySequence(scrollKey.key), this), &QShortcut::activated, this,
+                [this, action] { VScroll->triggerAction(action); });
+    }
+    for (int i = 0; i < static_cast<int>(lblTitle.size()); ++i) {
+        connect(lblTitle[static_cast<std::size_t>(i)], &ClickLabel::clicked, this,
+                [this, i] { lblTitle_Click(i); });
+        connect(lblDescription[static_cast<std::size_t>(i)], &ClickLabel::clicked, this,
+                [this, i] { lblDescription_Click(i); });
+    }
+}
+
+void frmQSsoftware::showEvent(QShowEvent *event) {
+    if (!built) {
+        built = true;
+        Form_Load();
+    }
+    QDialog::showEvent(event);
+}
+
+void frmQSsoftware::Form_Load() {
+    using namespace CatalogueLayout;
+    const auto px = [this](int twips) { return Twips::toPixels(twips, dpi); };
+    const auto place = [&px](QWidget *widget, const TwipsRect &r) {
+        widget->setGeometry(px(r.left), px(r.top), px(r.width), px(r.height));
+    };
+    const Geometry g = CatalogueLayout::geometry();
+
+    lblIntro->setText(IntroText);
+    QFont introFont = lblIntro->font();
+    introFont.setBold(blnIntroFontBold);
+    lblIntro->setFont(introFont);
+
+    const QColor mainBack = opener ? backColorOf(opener) : backColorOf(this);
+    const QColor mainFore = opener ? foreColorOf(opener) : foreColorOf(this);
+    for (QWidget *widget : {static_cast<QWidget *>(PicBox), static_cast<QWidget *>(this)}) {
+        setForeColor(widget, mainFore);
+        setBackColor(widget, mainBack);
+    }
+
+    setForeColor(lblIntro, fromWindowsColour(lngIntroForeColor));
+    setForeColor(lblDescription[0], fromWindowsColour(lngDescriptionForeColor));
+
+    if (opener)
+        move(opener->pos() + QPoint(px(OffsetLeft), px(OffsetTop)));
+
+    place(lblIntro, g.intro);
+    place(PicBox, g.picBox);
+    place(lblTitle[0], g.title0);
+    place(lblDescription[0], g.description0);
+    setForeColor(lblTitle[0], fromWindowsColour(lngTitleForeColor));
+    setBackColor(lblIntro, mainBack);
+    setBackColor(lblTitle[0], mainBack);
+    setBackColor(lblDescription[0], mainBack);
+    place(cmdClose, g.close);
+
+    TopIndex = 0;
+    ProgramCount = BuildProgramList(SiteURL, Programs);
+
+    for (int i = 0; i < ProgramCount; ++i) {
+        const auto slot = static_cast<std::size_t>(i);
+        if (i > 0) {
+            lblTitle.push_back(newSlotLabel(lblTitle[0]));
+            lblDescription.push_back(newSlotLabel(lblDescription[0]));
+        }
+        lblTitle[slot]->move(lblTitle[0]->x(), px(slotTitleTop(i)));
+        lblTitle[slot]->setText(Programs[slot].Title);
+        lblTitle[slot]->show();
+        lblDescription[slot]->move(lblDescription[0]->x(), px(slotDescriptionTop(i)));
+        lblDescription[slot]->setText(DescriptionCaption(Programs[slot]));
+        lblDescription[slot]->show();
+    }
+
+    place(VScroll, g.vScroll);
+    VScroll->setRange(0, CatalogueScroll::maximum(ProgramCount));
+    VScroll->setValue(0);
+    VScroll->setSingleStep(1);
+    VScroll->setPageStep(3);
+    VScroll->show();
+    VScroll->raise();
+
+    connectHandlers();
+    cmdClose->setFocus();
+}
+
+void frmQSsoftware::VScroll_Change() {
+    const CatalogueScroll::Step step =
+        CatalogueScroll::VScrollStep(Programs, ProgramCount, VScroll->value());
+    TopIndex = static_cast<qint16>(step.topIndex);
+    if (step.clampTo) {
+        VScroll->setValue(*step.clampTo);
+        return;
+    }
+    for (std::size_t j = 0; j < step.captions.size() && j < lblTitle.size(); ++j) {
+        lblTitle[j]->setText(step.captions[j].title);
+        lblDescription[j]->setText(step.captions[j].description);
+    }
+    cmdClose->setFocus();
+}
+
+void frmQSsoftware::lblTitle_Click(int Index) {
+    const auto entry = CatalogueScroll::clickedEntry(TopIndex, Index, ProgramCount);
+    if (!entry)
+        return;
+    // The title stays red whether or not its page opens.
+    setForeColor(lblTitle[static_cast<std::size_t>(Index)], fromWindowsColour(Red));
+    RequestWebPage(Programs[static_cast<std::size_t>(*entry)].URL);
+}
+
+void frmQSsoftware::lblDescription_Click(int Index) {
+    if (const auto entry = CatalogueScroll::clickedEntry(TopIndex, Index, ProgramCount))
+        RequestWebPage(Programs[static_cast<std::size_t>(*entry)].URL);
+}
+
+void frmQSsoftware::RequestWebPage(const QString &strURL) {
+    weblink::Launch(strURL, weblink::Caller::Catalogue, platform, this);
+}
+
+void frmQSsoftware::cmdClose_Click() {
+    hide();
+}
+
+// Escape acts as the Close button: the window is kept for the next showing.
+void frmQSsoftware::reject() {
+    cmdClose_Click();
+}
+
+void frmQSsoftware::closeEvent(QCloseEvent *event) {
+    titleBarClosed = true;
+    hide();
+    event->accept();
+}

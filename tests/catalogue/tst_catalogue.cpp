@@ -1,0 +1,5 @@
+#include "TestCatalogue.h"
+
+#include <QTest>
+
+QTEST_MAIN(TestCatalogue)
