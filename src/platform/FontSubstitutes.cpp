@@ -1,6 +1,8 @@
 #include "FontSubstitutes.h"
 
 #include <QFont>
+#include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 
 void InstallFontSubstitutes() {
@@ -15,6 +17,26 @@ void InstallFontSubstitutes() {
                                {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
     QFont::insertSubstitutions(QStringLiteral("Courier New"), mono);
     // The program shows Unicode text, so "Symbol" only needs a font with arrows and signs.
-    QFont::insertSubstitutions(QStringLiteral("Symbol"),
-                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Symbol"), sans);
+}
+
+QString InstalledFamily(const QString &requested) {
+    // Asking the font matcher for a missing family makes it sort every installed font for
+    // fallbacks, once per family and style: a large part of the start-up time. Naming an
+    // installed family avoids that.
+    static QHash<QString, QString> resolved;
+    if (const auto found = resolved.constFind(requested); found != resolved.constEnd())
+        return *found;
+    const QStringList installed = QFontDatabase::families();
+    QString family = requested;
+    if (!installed.contains(requested, Qt::CaseInsensitive)) {
+        for (const QString &substitute : QFont::substitutes(requested)) {
+            if (installed.contains(substitute, Qt::CaseInsensitive)) {
+                family = substitute;
+                break;
+            }
+        }
+    }
+    resolved.insert(requested, family);
+    return family;
 }

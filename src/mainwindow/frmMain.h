@@ -1,0 +1,114 @@
+#pragma once
+
+#include "CatalogueOpener.h"
+#include "ClickLabel.h"
+#include "OperationResult.h"
+#include "OutputOptions.h"
+#include "Platform.h"
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QSessionManager;
+
+// The calculator window: reads its controls, runs the angle operations and applies their
+// results; the services of the system come in through `platform`.
+class frmMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmMain(Platform &platform, QWidget *parent = nullptr);
+
+    void Form_Load();
+
+    // The options as an operation reads them at the moment it runs.
+    OutputOptions currentOutputOptions() const;
+    bool startUpCompleted() const { return blnStartUpCompleted; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void applyLayout();
+    void connectHandlers();
+
+    void ClearInput();
+    void InitOptions();
+
+    void cmdRad2Deg_Click();
+    void cmdDeg2Rad_Click();
+    void cmdPlusMinus_Click(int Index);
+    void cmdChangeSign_Click();
+    void cmdClear_Click(int Index);
+    void cmdCopyToClipboard_Click();
+    void cmdHelp_Click();
+    void cmdQuit_Click();
+    void cmdQSsoftware_Click();
+    void lblCopyright_Click();
+    void sessionEnding(QSessionManager &manager);
+    void Form_Unload(std::int16_t &Cancel);
+
+    void cboDecimalPlaces_Click();
+    void chkRoundToMinutes_Click();
+    void chkDecimal_Click();
+
+    void txbRadians_KeyUp(int KeyCode, int Shift);
+    void txbDegrees_KeyUp(int KeyCode, int Shift);
+    void txbMinutes_KeyUp(int KeyCode, int Shift);
+    void txbSeconds_KeyUp(int KeyCode, int Shift);
+    bool fieldKeyEvent(QLineEdit *field, QEvent *event);
+
+    Fields readFields() const;
+    void applyResult(const OperationResult &result);
+    QLineEdit *fieldFor(Field field) const;
+    void focusAtEnd(QLineEdit *field);
+
+    Platform &platform;
+    CatalogueOpener catalogue{this, platform};
+    // Set once the quit sequence has begun, so that a second request to leave cannot start it
+    // again inside its own catalogue window.
+    bool quitting = false;
+
+    bool blnStartUpCompleted = false;
+    std::int16_t precision = 7;
+    // The field that received the press of Enter; only its release runs a conversion.
+    QLineEdit *enterPressedIn = nullptr;
+
+    QLabel *Label1 = nullptr;
+    QLineEdit *txbRadians = nullptr;
+    std::array<QPushButton *, 3> cmdPlusMinus{};
+    QLineEdit *txbToAdd = nullptr;
+    QCheckBox *chkShowPlusMinus = nullptr;
+    QLabel *Label5 = nullptr;
+    QComboBox *cboDecimalPlaces = nullptr;
+    QPushButton *cmdRad2Deg = nullptr;
+    QCheckBox *chkRoundToMinutes = nullptr;
+    QCheckBox *chkDecimal = nullptr;
+    QRadioButton *optDecDegrees = nullptr;
+    QRadioButton *optDecMinutes = nullptr;
+    QPlainTextEdit *txbOutput = nullptr;
+    QLabel *lblSign = nullptr;
+    QLabel *Label2 = nullptr;
+    QLineEdit *txbDegrees = nullptr;
+    QLabel *Label3 = nullptr;
+    QLineEdit *txbMinutes = nullptr;
+    QLabel *Label4 = nullptr;
+    QLineEdit *txbSeconds = nullptr;
+    QPushButton *cmdChangeSign = nullptr;
+    QPushButton *cmdDeg2Rad = nullptr;
+    QPushButton *cmdCopyToClipboard = nullptr;
+    std::array<QPushButton *, 2> cmdClear{};
+    QPushButton *cmdHelp = nullptr;
+    QPushButton *cmdQuit = nullptr;
+    ClickLabel *lblCopyright = nullptr;
+    QPushButton *cmdQSsoftware = nullptr;
+};

@@ -1,0 +1,28 @@
+#include "OutputBox.h"
+#include "frmMain.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+void frmMain::ClearInput() {
+    for (QLineEdit *field : {txbRadians, txbToAdd, txbDegrees, txbMinutes, txbSeconds})
+        field->clear();
+    lblSign->clear();
+}
+
+void frmMain::cmdClear_Click(int Index) {
+    if (Index == 0)
+        OutputBox::SetText(*txbOutput, {});
+    else
+        ClearInput();
+}
+
+void frmMain::cmdCopyToClipboard_Click() {
+    platform.clipboard.clear();
+    // An empty output leaves the clipboard without text, so a paste inserts nothing.
+    const std::string text = OutputBox::Text(*txbOutput);
+    if (!text.empty())
+        platform.clipboard.setText(QString::fromStdString(text));
+    focusAtEnd(txbRadians);
+}

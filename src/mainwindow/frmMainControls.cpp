@@ -1,0 +1,147 @@
+#include "FontSubstitutes.h"
+#include "Twips.h"
+#include "frmMain.h"
+#include "frmMainLayout.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+template <typename Control>
+Control *makeControl(QWidget *window, const char *name, const QString &caption = {}) {
+    auto *control = new Control(window);
+    control->setObjectName(QString::fromLatin1(name));
+    if constexpr (std::is_base_of_v<QLabel, Control>) {
+        control->setText(caption);
+        control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    } else if constexpr (std::is_base_of_v<QAbstractButton, Control>) {
+        control->setText(caption);
+    }
+    return control;
+}
+
+QLineEdit *makeField(QWidget *window, const char *name, int maxLength, const QString &spoken) {
+    auto *field = makeControl<QLineEdit>(window, name);
+    field->setMaxLength(maxLength);
+    field->setAccessibleName(spoken);
+    return field;
+}
+
+QPushButton *makeButton(QWidget *window, const char *name, const QString &caption) {
+    auto *button = makeControl<QPushButton>(window, name, caption);
+    // Enter on a focused button presses it, as Space does.
+    button->setAutoDefault(true);
+    return button;
+}
+
+QFont storedFont(const QString &family, qreal points, bool bold = false) {
+    QFont font(InstalledFamily(family));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+void frmMain::createControls() {
+    setWindowTitle(QStringLiteral("Radians to/from degrees,minutes,seconds"));
+    setFont(storedFont(QStringLiteral("MS Sans Serif"), 8.25));
+    const QFont courier = storedFont(QStringLiteral("Courier New"), 8.25);
+
+    Label1 = makeControl<QLabel>(this, "Label1", QStringLiteral("Radians"));
+    txbRadians = makeField(this, "txbRadians", 13, QStringLiteral("Radians"));
+    const char *plusMinusNames[] = {"cmdPlusMinus(0)", "cmdPlusMinus(1)", "cmdPlusMinus(2)"};
+    const QString plusMinusCaptions[] = {QStringLiteral("+"), QStringLiteral("-"),
+                                         QStringLiteral("->")};
+    for (std::size_t index = 0; index < cmdPlusMinus.size(); ++index) {
+        cmdPlusMinus[index] = makeButton(this, plusMinusNames[index], plusMinusCaptions[index]);
+        cmdPlusMinus[index]->setFont(storedFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+    }
+    cmdPlusMinus[2]->setAccessibleName(QStringLiteral("Move radians to value to add"));
+    txbToAdd = makeField(this, "txbToAdd", 13, QStringLiteral("Value to add or subtract"));
+    chkShowPlusMinus =
+        makeControl<QCheckBox>(this, "chkShowPlusMinus", QStringLiteral("Show +/- results"));
+    Label5 = makeControl<QLabel>(this, "Label5", QStringLiteral("Significant figures:"));
+    Label5->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    cboDecimalPlaces = makeControl<QComboBox>(this, "cboDecimalPlaces");
+    cboDecimalPlaces->setEditable(true);
+    cboDecimalPlaces->setAccessibleName(QStringLiteral("Significant figures"));
+    // The text of the box is the user's own: typing never picks or adds a list entry.
+    cboDecimalPlaces->setInsertPolicy(QComboBox::NoInsert);
+    cboDecimalPlaces->setCompleter(nullptr);
+    disconnect(cboDecimalPlaces->lineEdit(), &QLineEdit::editingFinished, cboDecimalPlaces,
+               nullptr);
+    cboDecimalPlaces->setEditText(QStringLiteral("Combo1"));
+    cmdRad2Deg = makeButton(this, "cmdRad2Deg", QStringLiteral("Radians to degrees"));
+    chkRoundToMinutes =
+        makeControl<QCheckBox>(this, "chkRoundToMinutes", QStringLiteral("Round to minutes"));
+    chkDecimal = makeControl<QCheckBox>(this, "chkDecimal", QStringLiteral("Output in decimal"));
+    optDecDegrees = makeControl<QRadioButton>(this, "optDecDegrees", QStringLiteral("degrees"));
+    optDecMinutes = makeControl<QRadioButton>(this, "optDecMinutes", QStringLiteral("minutes"));
+    txbOutput = makeControl<QPlainTextEdit>(this, "txbOutput");
+    txbOutput->setAccessibleName(QStringLiteral("Output"));
+    txbOutput->setFont(courier);
+    txbOutput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txbOutput->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txbOutput->setTabChangesFocus(true);
+    lblSign = makeControl<QLabel>(this, "lblSign", QStringLiteral("-"));
+    lblSign->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    Label2 = makeControl<QLabel>(this, "Label2", QStringLiteral("Degrees:"));
+    txbDegrees = makeField(this, "txbDegrees", 8, QStringLiteral("Degrees"));
+    Label3 = makeControl<QLabel>(this, "Label3", QStringLiteral("minutes:"));
+    txbMinutes = makeField(this, "txbMinutes", 5, QStringLiteral("Minutes"));
+    Label4 = makeControl<QLabel>(this, "Label4", QStringLiteral("seconds:"));
+    txbSeconds = makeField(this, "txbSeconds", 5, QStringLiteral("Seconds"));
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{txbRadians, txbToAdd, Label2, Label3, Label4})
+        control->setFont(courier);
+    cmdChangeSign = makeButton(this, "cmdChangeSign", QStringLiteral("Change sign "));
+    cmdDeg2Rad = makeButton(this, "cmdDeg2Rad", QStringLiteral("Degrees to radians"));
+    cmdCopyToClipboard =
+        makeButton(this, "cmdCopyToClipboard", QStringLiteral("Copy output to clipboard"));
+    cmdClear[1] = makeButton(this, "cmdClear(1)", QStringLiteral("Clear input"));
+    cmdClear[0] = makeButton(this, "cmdClear(0)", QStringLiteral("Clear output"));
+    cmdHelp = makeButton(this, "cmdHelp", QStringLiteral("Help"));
+    cmdQuit = makeButton(this, "cmdQuit", QStringLiteral("Quit"));
+    lblCopyright = makeControl<ClickLabel>(this, "lblCopyright",
+                                           QStringLiteral("\u00A9 Quevrin Systems Software"));
+    lblCopyright->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QFont notice = storedFont(QStringLiteral("MS Sans Serif"), 8.25);
+    notice.setUnderline(true);
+    lblCopyright->setFont(notice);
+    lblCopyright->setCursor(Qt::PointingHandCursor);
+    cmdQSsoftware = makeButton(this, "cmdQSsoftware", QStringLiteral("Quevrin Systems Software"));
+}
+
+void frmMain::applyLayout() {
+    const double dpi = platform.screen.logicalDpi();
+    setFixedSize(Twips::toPixels(frmMainClientWidth, dpi),
+                 Twips::toPixels(frmMainClientHeight, dpi));
+
+    std::vector<ControlPlace> byTabIndex(frmMainLayout.begin(), frmMainLayout.end());
+    std::sort(byTabIndex.begin(), byTabIndex.end(),
+              [](const ControlPlace &a, const ControlPlace &b) { return a.tabIndex < b.tabIndex; });
+    QWidget *previous = nullptr;
+    for (const ControlPlace &place : byTabIndex) {
+        auto *control = findChild<QWidget *>(
+            QString::fromLatin1(place.name.data(), static_cast<qsizetype>(place.name.size())),
+            Qt::FindDirectChildrenOnly);
+        if (!control)
+            continue;
+        control->setGeometry(
+            Twips::toPixels(place.left, place.top, place.width, place.height, dpi));
+        if (!(control->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (previous)
+            setTabOrder(previous, control);
+        previous = control;
+    }
+}

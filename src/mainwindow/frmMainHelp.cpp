@@ -1,0 +1,6 @@
+#include "HelpCommand.h"
+#include "frmMain.h"
+
+void frmMain::cmdHelp_Click() {
+    HelpCommand::of(*this, platform).run();
+}
