@@ -1,9 +1,33 @@
+#include "NumberReading.h"
+#include "NumberText.h"
+#include "Operations.h"
 #include "Rad2Deg.h"
-#include "TestAngles.h"
+#include "Rounding.h"
 
 #include <QTest>
+#include <array>
 #include <cmath>
+#include <limits>
 
+namespace {
+constexpr double Inf = std::numeric_limits<double>::infinity();
+
+QString Q(const std::string &text) {
+    return QString::fromStdString(text);
+}
+std::string S(const QString &text) {
+    return text.toStdString();
+}
+
+template <typename... T> void Columns(const std::array<const char *, sizeof...(T)> &names) {
+    std::size_t i = 0;
+    (QTest::addColumn<T>(names[i++]), ...);
+}
+template <typename... T> void Row(const char *name, const T &...values) {
+    (QTest::newRow(name) << ... << values);
+}
+
+// "text | title | icon | focus", or empty when there is no message.
 QString Describe(const std::optional<Message> &message) {
     if (!message) {
         return {};
@@ -16,10 +40,13 @@ QString Describe(const std::optional<Message> &message) {
            fields[static_cast<int>(message->focus)];
 }
 
+// Equal as doubles, the sign of zero included.
 bool Same(double a, double b) {
     return (a == b && std::signbit(a) == std::signbit(b)) || (std::isnan(a) && std::isnan(b));
 }
 
+// Options from words: "p5".."p8", "decimal degrees", "decimal minutes", "round to minutes",
+// "no log"; an empty text gives the start options.
 OutputOptions OptionsFrom(const QString &words) {
     OutputOptions options;
     for (std::int16_t p = 5; p <= 8; ++p) {
@@ -39,4 +66,397 @@ double Radians(double degrees, double minutes, double seconds) {
     return (degrees + minutes / 60 + seconds / 3600) / 360 * Rad2Deg::FullTurn;
 }
 
+QString WithLineBreak(const QString &line) {
+    return line.isEmpty() ? line : line + "\r\n";
+}
+
+const QString RadOut = "Radians out of range | Radians to degrees | information | radians";
+const QString Invalid =
+    "Invalid input for degrees, minutes or seconds. | Degrees to radians | exclamation | none";
+const QString DegOut = "Degrees out of range | Degrees to radians | information | degrees";
+const QString MinOut = "Minutes out of range | Degrees to radians | information | minutes";
+const QString SecOut = "Seconds out of range | Degrees to radians | information | seconds";
+const QString AddRadOut = "Radians out of range | Add | information | radians";
+const QString SubRadOut = "Radians out of range | Subtract' | information | radians";
+const QString AddSecondOut = "Second value out of range | Add | information | toAdd";
+const QString SubSecondOut = "Second value out of range | Subtract' | information | toAdd";
+} // namespace
+
+class TestAngles : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readLeadingNumber_data() {
+        Columns<QString, double>({"text", "value"});
+        Row("blanks, tabs, line feeds anywhere", " 1 .\t5\n ", 1.5);
+        Row("blank after the sign", "- 2", -2.0);
+        Row("second point ends it", "1.2.3", 1.2);
+        Row("comma ends it", "1,5", 1.0);
+        Row("trailing text ignored", "1.5xyz", 1.5);
+        Row("plus and bare fraction", "+.5", 0.5);
+        Row("exponent", "-.5e1", -5.0);
+        Row("negative exponent", "1E-2", 0.01);
+        Row("exponent without digits", "1e", 1.0);
+        Row("exponent sign without digits", "1e+x", 1.0);
+        Row("correctly rounded", "9007199254740993", 9007199254740992.0);
+        Row("no number", "abc", 0.0);
+        Row("empty", "", 0.0);
+        Row("lone point", ".", 0.0);
+        Row("inf is not a number", "inf", 0.0);
+        Row("nan is not a number", "-nan", 0.0);
+        Row("hex float reads its leading zero", "0x1p3", 0.0);
+        Row("underscore ends it", "1_0", 1.0);
+        Row("hexadecimal", "&hff", 255.0);
+        Row("hexadecimal stops at a non-digit", "&H1G", 1.0);
+        Row("octal", "&O17", 15.0);
+        Row("octal has no 8", "&o8", 0.0);
+        Row("too large is infinite", "1e999", Inf);
+        Row("huge exponent digits", "1e99999999999999999999999", Inf);
+        Row("too small is zero", "1e-999", 0.0);
+        Row("zero with huge exponent", "0e999999999999", 0.0);
+        Row("many zeros then huge exponent", "0.000000001e10", 10.0);
+    }
+    void readLeadingNumber() {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        const double read = NumberReading::ReadLeadingNumber(S(text));
+        QVERIFY2(Same(read, value), qPrintable(QString::number(read, 'g', 17)));
+    }
+
+    void readPlainDecimal_data() {
+        Columns<QString, double>({"text", "value"});
+        Row("empty", "", 0.0);
+        Row("lone point", ".", 0.0);
+        Row("trailing point", "5.", 5.0);
+        Row("leading point", ".5", 0.5);
+        Row("leading and trailing zeros", "012.50", 12.5);
+    }
+    void readPlainDecimal() {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QVERIFY(Same(NumberReading::ReadPlainDecimal(S(text)), value));
+    }
+
+    // The value is -1 for invalid fields; the comma flag is always set, whatever it held.
+    void parseAngleField_data() {
+        Columns<QString, bool, double, bool, bool>(
+            {"text", "invalidBefore", "value", "invalid", "comma"});
+        Row("digits", "12", false, 12.0, false, false);
+        Row("point", "1.5", false, 1.5, false, false);
+        Row("comma", "1,5", false, 1.5, false, true);
+        Row("empty", "", false, 0.0, false, false);
+        Row("lone comma", ",", false, 0.0, false, true);
+        Row("two commas", "1,,2", false, -1.0, true, true);
+        Row("never clears the flag", "5", true, 5.0, true, false);
+    }
+    void parseAngleField() {
+        QFETCH(QString, text);
+        QFETCH(bool, invalidBefore);
+        QFETCH(bool, comma);
+        bool invalidFlag = invalidBefore;
+        bool commaFlag = !comma;
+        QTEST(Operations::ParseAngleField(S(text), invalidFlag, commaFlag), "value");
+        QTEST(invalidFlag, "invalid");
+        QCOMPARE(commaFlag, comma);
+    }
+
+    void round_data() {
+        Columns<double, int, double>({"value", "decimals", "rounded"});
+        Row("half to even, down", 0.125, 2, 0.12);
+        Row("just above a half", std::nextafter(0.125, 1.0), 2, 0.13);
+        Row("just below a half", std::nextafter(0.125, 0.0), 2, 0.12);
+        Row("half to even, up", 0.375, 2, 0.38);
+        Row("typed half, binary below", 2.675, 2, 2.68);
+        Row("0.5 to 0", 0.5, 0, 0.0);
+        Row("negative half", -2.5, 0, -2.0);
+        Row("negative above half", -2.51, 0, -3.0);
+        Row("half after a zero", 1.0000005, 6, 1.0);
+        Row("half after a one", 1.0000015, 6, 1.000002);
+        Row("carry through nines", 9.9999995, 6, 10.0);
+        Row("half below the first digit", 0.0005, 3, 0.0);
+        Row("above half below the first digit", 0.0006, 3, 0.001);
+        Row("full turn at 7", Rad2Deg::FullTurn, 7, 6.2831853);
+        Row("full turn at 4 rises above it", Rad2Deg::FullTurn, 4, 6.2832);
+        Row("large value unchanged", 1e300, 2, 1e300);
+        Row("infinity unchanged", Inf, 2, Inf);
+    }
+    void round() {
+        QFETCH(double, value);
+        QFETCH(int, decimals);
+        QFETCH(double, rounded);
+        const double result = Rounding::Round(value, decimals);
+        QVERIFY2(Same(result, rounded), qPrintable(QString::number(result, 'g', 17)));
+    }
+
+    void reduceAngle_data() {
+        const double turn = Rad2Deg::FullTurn;
+        Columns<double, double>({"angle", "reduced"});
+        Row("inside", 1.0, 1.0);
+        Row("negative", -1.0, -1.0 + turn);
+        Row("full turn is zero", turn, 0.0);
+        Row("minus full turn is zero", -turn, 0.0);
+        Row("above", 7.0, 7.0 - turn);
+        Row("two turns below", -2 * turn + 1, -2 * turn + 1 + turn + turn);
+        Row("tiny negative lands on zero", -1e-17, 0.0);
+    }
+    void reduceAngle() {
+        QFETCH(double, angle);
+        QFETCH(double, reduced);
+        QVERIFY(Same(Operations::ReduceAngle(angle), reduced));
+    }
+
+    void fixedResult_data() {
+        Columns<double, int, bool, QString>({"value", "decimals", "comma", "text"});
+        Row("trailing zeros kept", 1.0, 6, false, "1.000000");
+        Row("comma mode", 0.5, 4, true, "0,5000");
+        Row("rounded", 57.295779513, 5, false, "57.29578");
+        Row("binary half to even", 0.03125, 4, false, "0.0312");
+        Row("carry into a new digit", 999.9999996, 6, false, "1000.000000");
+        Row("no decimals", 1.5, 0, false, "2");
+        Row("negative", -0.000006, 5, false, "-0.00001");
+        Row("negative zero has no sign", -0.0, 5, false, "0.00000");
+        Row("negative rounding to zero has no sign", -0.0000001, 5, false, "0.00000");
+        Row("no exponent for large values", 1e21, 2, false, "1000000000000000000000.00");
+    }
+    void fixedResult() {
+        QFETCH(double, value);
+        QFETCH(int, decimals);
+        QFETCH(bool, comma);
+        QTEST(Q(NumberText::FixedResult(value, decimals, comma)), "text");
+    }
+
+    void plain_data() {
+        Columns<double, QString>({"value", "text"});
+        Row("below one", 0.5, ".5");
+        Row("negative below one", -0.5, "-.5");
+        Row("whole", 360.0, "360");
+        Row("negative zero", -0.0, "0");
+        Row("small, no exponent", 0.000001, ".000001");
+        Row("15 significant digits", 0.1 + 0.2, ".3");
+        Row("rounded up at 15 digits", 2.0 / 3, ".666666666666667");
+        Row("rounds to a whole", 0.99999999999999994, "1");
+        Row("large, no exponent", 123456789012345678.0, "123456789012346000");
+    }
+    void plain() {
+        QFETCH(double, value);
+        QTEST(Q(NumberText::Plain(value)), "text");
+    }
+
+    // Flags: "omit" zero minutes, "blank" before minutes, "neg" allowed, "360" allowed; "dms"
+    // calls Rad2DegMinSec, which reads only "neg".
+    void rad2Deg_data() {
+        Columns<double, QString, QString>({"radians", "flags", "text"});
+        Row("one radian", 1.0, "neg", "57°18'");
+        Row("negative", -0.5, "neg", "-28°39'");
+        Row("negative refused", -0.5, "", "");
+        Row("blank before minutes", 1.0, "blank neg", "57° 18'");
+        Row("stays below a full turn", 6.2831, "neg", "359°59'");
+        Row("allowed to reach 360", 6.2831, "neg 360", "360°0'");
+        Row("zero minutes omitted", 6.2831, "omit neg 360", "360°");
+        Row("zero", 0.0, "neg", "0°0'");
+        Row("full turn", Rad2Deg::FullTurn, "neg", "360°0'");
+        Row("above a full turn refused", 6.2832, "neg 360", "");
+        Row("not a number refused", std::nan(""), "neg 360", "");
+        Row("dms one radian", 1.0, "dms neg", "57° 17' 45\"");
+        Row("dms negative", -1.0, "dms neg", "-57° 17' 45\"");
+        Row("dms negative refused", -1.0, "dms", "");
+        Row("dms negative zero is zero", -0.0, "dms", "0° 0' 0\"");
+        Row("dms seconds carry into minutes", Radians(10, 58, 59.6), "dms", "10° 59' 0\"");
+        Row("dms seconds carry into degrees", Radians(10, 59, 59.6), "dms", "11° 0' 0\"");
+        Row("dms full turn", Rad2Deg::FullTurn, "dms", "360° 0' 0\"");
+        Row("dms beyond whole degrees refused", 1e300, "dms", "");
+        Row("dms infinity refused", Inf, "dms", "");
+    }
+    void rad2Deg() {
+        QFETCH(double, radians);
+        QFETCH(QString, flags);
+        const bool negative = flags.contains("neg");
+        QTEST(Q(flags.contains("dms")
+                    ? Rad2Deg::Rad2DegMinSec(radians, negative)
+                    : Rad2Deg::Rad2DegMin(radians, flags.contains("omit"), flags.contains("blank"),
+                                          negative, flags.contains("360"))),
+              "text");
+    }
+
+    // dms: the degrees, minutes, seconds fields and the sign label afterwards. The radians field
+    // shows the text the line begins with, or keeps what was typed when there is no line.
+    void radiansToDegrees_data() {
+        Columns<QString, QString, QString, QString, QString>(
+            {"input", "options", "dms", "line", "message"});
+        auto row = [](const char *name, const char *input, const char *options, const char *dms,
+                      const char *line, const QString &message = {}) {
+            Row(name, QString(input), QString(options), QString(dms), QString(line), message);
+        };
+        row("one radian", "1", "", "57 17 45 ", "1.000000 radians = 57° 17' 45\"");
+        row("negative", "-1", "", "57 17 45 -", "-1.000000 radians = -57° 17' 45\"");
+        row("comma mode", "1,5", "", "85 56 37 ", "1,500000 radians = 85° 56' 37\"");
+        row("precision 5", "0.5", "p5", "28 38 52 ", "0.5000 radians = 28° 38' 52\"");
+        row("precision 8", "1", "p8", "57 17 45 ", "1.0000000 radians = 57° 17' 45\"");
+        row("snap to the full turn", "6.2832", "", "360 0 0 ", "6.283185 radians = 360° 0' 0\"");
+        row("negative snap", "-6.2832", "", "360 0 0 -", "-6.283185 radians = -360° 0' 0\"");
+        row("no number reads as zero", "abc", "", "0 0 0 ", "0.000000 radians = 0° 0' 0\"");
+        row("decimal degrees", "1", "decimal degrees", "57 17 45 ", "1.000000 radians = 57.29578°");
+        row("negative decimal degrees", "-0.5", "decimal degrees", "28 38 52 -",
+            "-0.500000 radians = -28.64789°");
+        row("decimal degrees in comma mode", "0,5", "decimal degrees", "28 38 52 ",
+            "0,500000 radians = 28,64789°");
+        row("decimal minutes", "1", "decimal minutes", "57 17 45 ",
+            "1.000000 radians = 57°17.747'");
+        row("minutes above 59.5 keep their degree", "0.2268", "decimal minutes", "12 59 41 ",
+            "0.226800 radians = 12°59.681'");
+        row("negative decimal minutes", "-0.5", "decimal minutes", "28 38 52 -",
+            "-0.500000 radians = -28°38.873'");
+        row("round to minutes", "1", "round to minutes", "57 18  ", "1.000000 radians = 57°18'");
+        row("fields carry to 360, line stays below", "6.2831", "round to minutes", "360 0  ",
+            "6.283100 radians = 359°59'");
+        row("just below the full turn", "6.2831", "", "359 59 42 ",
+            "6.283100 radians = 359° 59' 42\"");
+        row("negative rounding to zero", "-0.00000001", "", "0 0 0 -",
+            "-0.000000 radians = 0° 0' 0\"");
+        row("nudged minutes round to zero", "6.2832", "decimal minutes", "360 0 0 ",
+            "6.283185 radians = 360°0.000'");
+        row("nudged minutes at precision 8", "3.14159265", "p8 decimal minutes", "180 0 0 ",
+            "3.1415926 radians = 180°0.0000'");
+        row("nudged minutes below zero", "0.069813", "decimal minutes", "4 0 0 ",
+            "0.069813 radians = 3°59.999'");
+        row("minutes rounding to 60 carry", "6.2831822972", "p5 decimal minutes", "359 59 59 ",
+            "6.2832 radians = 360°0.0'");
+        row("empty does nothing", "", "", "   ", "");
+        row("above the snap ceiling", "6.2833", "", "   ", "", RadOut);
+        row("far below", "-7", "", "   ", "", RadOut);
+        row("too large for a double", "1e999", "", "   ", "", RadOut);
+        row("too large negative", "-1e999", "decimal minutes", "   ", "", RadOut);
+    }
+    void radiansToDegrees() {
+        QFETCH(QString, input);
+        QFETCH(QString, options);
+        QFETCH(QString, line);
+        Fields fields;
+        fields.radians = S(input);
+        const auto result = Operations::RadiansToDegrees(fields, OptionsFrom(options));
+        const auto &out = result.fields;
+        QCOMPARE(Q(out.radians), line.isEmpty() ? input : line.section(' ', 0, 0));
+        QTEST(Q(out.degrees + " " + out.minutes + " " + out.seconds + " " + out.sign), "dms");
+        QCOMPARE(Q(result.append), WithLineBreak(line));
+        QCOMPARE(result.outputToComma, false);
+        QTEST(Describe(result.message), "message");
+    }
+
+    // typed: degrees|minutes|seconds|sign; after: the three fields afterwards. The radians field
+    // shows the value the line ends with, and a line with commas rewrites the earlier output.
+    void degreesToRadians_data() {
+        Columns<QString, QString, QString, QString, QString>(
+            {"typed", "options", "after", "line", "message"});
+        auto row = [](const char *name, const char *typed, const char *after, const char *line,
+                      const QString &message = {}, const char *options = "") {
+            Row(name, QString(typed), QString(options), QString(after), QString(line), message);
+        };
+        row("example a", "12|30|15|", "12|30|15", "12° 30' 15\" = 0.218239 radians");
+        row("example b, comma mode", "1,5|||", "1,5|0|0", "1,5° 0' 0\" = 0,026180 radians");
+        row("example c, negative zero", "0|0|0|-", "0|0|0", "-0° 0' 0\" = -0.000000 radians");
+        row("blank fields are trimmed, nothing else", "  | |   |", "||", "");
+        row("empty fields become 0", "90|||", "90|0|0", "90° 0' 0\" = 1.570796 radians");
+        row("full turn", "360|0|0|", "360|0|0", "360° 0' 0\" = 6.283185 radians");
+        row("full turn with minutes", "360|1|0|", "360|1|0", "", DegOut);
+        row("above a full turn", "360.5|||", "360.5|0|0", "", DegOut);
+        row("59 minutes", "0|59||", "0|59|0", "0° 59' 0\" = 0.017162 radians");
+        row("59.5 minutes", "0|59.5||", "0|59.5|0", "", MinOut);
+        row("60 minutes", "0|60||", "0|60|0", "", MinOut);
+        row("59 seconds", "0|0|59|", "0|0|59", "0° 0' 59\" = 0.000286 radians");
+        row("59.5 seconds", "0|0|59.5|", "0|0|59.5", "", SecOut);
+        row("60 seconds", "0|0|60|", "0|0|60", "", SecOut);
+        row("minus typed", "-5|||", "-5|0|0", "", Invalid);
+        row("plus typed", "+5|||", "+5|0|0", "", Invalid);
+        row("blank between digits", "5 0|||", "5 0|0|0", "", Invalid);
+        row("exponent", "1e3|||", "1e3|0|0", "", Invalid);
+        row("two points", "1..2|||", "1..2|0|0", "", Invalid);
+        row("point in a comma field", "1,5.2|||", "1,5.2|0|0", "", Invalid);
+        row("invalid comes before range", "400|60|x|", "400|60|x", "", Invalid);
+        row("degrees checked before minutes", "400|60||", "400|60|0", "", DegOut);
+        row("blanks around a number", " 12 | 30 ||", "12|30|0", "12° 30' 0\" = 0.218166 radians");
+        row("each field its own separator", "1,5|1.5||", "1,5|1.5|0",
+            "1,5° 1,5' 0\" = 0,026616 radians");
+        row("comma only in minutes", "1.5|1,5||", "1.5|1,5|0", "1.5° 1.5' 0\" = 0.026616 radians");
+        row("echo without leading zero", ".5|||", ".5|0|0", ".5° 0' 0\" = 0.008727 radians");
+        row("echo drops zeros", "012.50|||", "012.50|0|0", "12.5° 0' 0\" = 0.218166 radians");
+        row("precision 5", "90|||", "90|0|0", "90° 0' 0\" = 1.5708 radians", {}, "p5");
+        row("precision 8", "90|||", "90|0|0", "90° 0' 0\" = 1.5707963 radians", {}, "p8");
+    }
+    void degreesToRadians() {
+        QFETCH(QString, typed);
+        QFETCH(QString, options);
+        QFETCH(QString, line);
+        const auto field = typed.split('|');
+        Fields fields;
+        fields.degrees = S(field[0]);
+        fields.minutes = S(field[1]);
+        fields.seconds = S(field[2]);
+        fields.sign = S(field[3]);
+        const auto result = Operations::DegreesToRadians(fields, OptionsFrom(options));
+        const auto &out = result.fields;
+        QTEST(Q(out.degrees + "|" + out.minutes + "|" + out.seconds), "after");
+        QCOMPARE(Q(out.radians), line.section(' ', -2, -2));
+        const QString earlier = line.contains(',') ? "earlier,\r\n" : "earlier.\r\n";
+        QCOMPARE(Q(ApplyToOutput("earlier.\r\n", result)), earlier + WithLineBreak(line));
+        QCOMPARE(Q(out.sign), field[3]);
+        QTEST(Describe(result.message), "message");
+    }
+
+    // index 0 adds, 1 subtracts, 2 is the arrow; typed and after: radians|toAdd.
+    void plusMinus_data() {
+        Columns<int, QString, QString, QString, QString, QString>(
+            {"index", "typed", "options", "after", "line", "message"});
+        auto row = [](const char *name, int index, const char *typed, const char *after,
+                      const char *line, const QString &message = {}, const char *options = "") {
+            Row(name, index, QString(typed), QString(options), QString(after), QString(line),
+                message);
+        };
+        row("add", 0, "1.5|2", "3.500000|2", "(1.5 + 2) mod 2pi = 3.500000");
+        row("subtract gives the complement", 1, "1|2", "5.283185|2", "(1 - 2) mod 2pi = 5.283185");
+        row("comma mode", 0, "1,5|2,25", "3,750000|2,25", "(1,5 + 2,25) mod 2pi = 3,750000");
+        row("comma ends the second value", 0, "1.5|2,25", "3.500000|2",
+            "(1.5 + 2) mod 2pi = 3.500000");
+        row("negative first value keeps -.", 0, "-0.5|1", "0.500000|1",
+            "(-.5 + 1) mod 2pi = 0.500000");
+        row("positive first value gets its zero", 0, ".5|0", "0.500000|0",
+            "(0.5 + 0) mod 2pi = 0.500000");
+        row("nothing to add", 0, "1|", "1|", "");
+        row("both empty", 1, "|", "|", "");
+        row("empty first value is 0", 0, "|1", "1.000000|1", "(0 + 1) mod 2pi = 1.000000");
+        row("rounded below the full turn", 0, "6.2831853|0", "6.283185|0",
+            "(6.283185 + 0) mod 2pi = 6.283185");
+        row("rounded above the full turn", 0, "6.2831853|0", "0.0000|0",
+            "(6.2832 + 0) mod 2pi = 0.0000", {}, "p5");
+        row("second value at minus the full turn", 0, "1|-6.283185", "1.000000|-6.283185",
+            "(1 + -6.283185) mod 2pi = 1.000000");
+        row("no number reads as 0", 0, "abc|1", "1.000000|1", "(0 + 1) mod 2pi = 1.000000");
+        row("text after the number", 0, "1.5xyz|1", "2.500000|1", "(1.5 + 1) mod 2pi = 2.500000");
+        row("second value rounded", 0, "1|0.00000049", "1.000000|0", "(1 + 0) mod 2pi = 1.000000");
+        row("not logged", 0, "1.5|2", "3.500000|2", "", {}, "no log");
+        row("first value out of range", 0, "6.2832|1", "6.2832|1", "", AddRadOut);
+        row("first value too large for a double", 1, "1e999|1", "1e999|1", "", SubRadOut);
+        row("empty first value, second out of range", 0, "|7", "0|7", "", AddSecondOut);
+        row("second value out of range", 1, "1.50|-7", "1.5|-7", "", SubSecondOut);
+        row("second value too large for a double", 0, "1|9e999", "1|9e999", "", AddSecondOut);
+        row("arrow moves the first value", 2, "1.5|2", "|1.5", "");
+        row("arrow with nothing typed", 2, "|2", "|", "");
+    }
+    void plusMinus() {
+        QFETCH(int, index);
+        QFETCH(QString, typed);
+        QFETCH(QString, options);
+        QFETCH(QString, line);
+        Fields fields;
+        fields.radians = S(typed.section('|', 0, 0));
+        fields.toAdd = S(typed.section('|', 1));
+        fields.degrees = "12";
+        const auto result = Operations::PlusMinus(index, fields, OptionsFrom(options));
+        QTEST(Q(result.fields.radians + "|" + result.fields.toAdd), "after");
+        QCOMPARE(Q(result.fields.degrees), QString("12"));
+        QCOMPARE(Q(result.append), WithLineBreak(line));
+        QTEST(Describe(result.message), "message");
+    }
+};
+
 QTEST_APPLESS_MAIN(TestAngles)
+#include "tst_angles.moc"
