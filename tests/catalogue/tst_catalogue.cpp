@@ -1,5 +1,440 @@
-#include "TestCatalogue.h"
+#include "CatalogueOpener.h"
+#include "CatalogueScroll.h"
+#include "ClickLabel.h"
+#include "ExitProcessEnder.h"
+#include "FakePlatform.h"
+#include "ProgramList.h"
+#include "Twips.h"
+#include "XdgWebLauncher.h"
+#include "frmMain.h"
+#include "frmQSsoftware.h"
+#include "weblink.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
+#include <sys/wait.h>
+
+using namespace std::chrono_literals;
+using weblink::Caller;
+
+namespace {
+
+const QColor Yellow = fromWindowsColour(65535), Red = fromWindowsColour(255);
+const QColor Navy = fromWindowsColour(0x800000);
+const auto px = [](int twips) { return Twips::toPixels(twips, 96.0); };
+const auto textColour = [](const QWidget *w) { return w->palette().color(QPalette::WindowText); };
+const auto described = [](const ProgramEntry &e) { return e.Description + "\r\n" + e.URL; };
+
+template <typename... T, typename... Name> void columns(Name... names) {
+    (QTest::addColumn<T>(names), ...);
+}
+
+// A stand-in main window with a colour and a place of its own, and the catalogue it opens.
+struct CatalogueFixture {
+    FakePlatform fake;
+    QWidget main;
+    ProgramTable Programs;
+    std::unique_ptr<frmQSsoftware> window;
+    CatalogueOpener opener{&main, fake.platform};
+
+    CatalogueFixture() {
+        main.setPalette(QPalette(Qt::white, Navy));
+        main.move(200, 150);
+        BuildProgramList(SiteURL, Programs);
+    }
+
+    // A catalogue with the settings both openers give it, shown without a modal loop.
+    frmQSsoftware &shown() {
+        window = std::make_unique<frmQSsoftware>(&main, fake.platform);
+        window->lngIntroForeColor = window->lngTitleForeColor = 65535;
+        window->lngDescriptionForeColor = 16777215;
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        return *window;
+    }
+
+    // Runs `step` inside the opener's modal showing; false unless the step hid the window.
+    bool duringModal(const std::function<void(frmQSsoftware &)> &step) {
+        bool ran = false;
+        QTimer::singleShot(0, [&] {
+            if (frmQSsoftware *w = opener.window()) {
+                ran = w->isModal() && w->isVisible();
+                step(*w);
+                ran = ran && !w->isVisible();
+                w->hide();
+            }
+        });
+        opener.showModal();
+        return ran;
+    }
+
+    // Slots 0 to 3 show the entries from `top` on, blank past the last one.
+    void verifySlots(const frmQSsoftware &w, int top) const {
+        for (int j = 0; j < 4; ++j) {
+            const bool filled = top + j < 14;
+            QCOMPARE(w.lblTitle[j]->text(), filled ? Programs[top + j].Title : QString());
+            QCOMPARE(w.lblDescription[j]->text(), filled ? described(Programs[top + j]) : "");
+        }
+    }
+};
+
+// The calculator window on fakes.
+struct MainWithCatalogue {
+    FakePlatform fake;
+    frmMain window{fake.platform};
+
+    MainWithCatalogue() {
+        window.Form_Load();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+    }
+    template <typename C> C *get(const char *name) { return window.findChild<C *>(name); }
+};
+
+// A stand-in `xdg-open` first on PATH while it lives, or none at all for an empty body; it
+// writes its arguments, one a line, to `args` beside it.
+struct StandInOpener {
+    QTemporaryDir dir;
+    QByteArray savedPath = qgetenv("PATH");
+
+    explicit StandInOpener(const QString &body) {
+        QFile script(dir.filePath("xdg-open"));
+        if (!body.isEmpty() && script.open(QIODevice::WriteOnly)) {
+            script.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/args\"\n" +
+                         body.toUtf8() + "\n");
+            script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        qputenv("PATH", dir.path().toUtf8() + (body.isEmpty() ? "" : ":/usr/bin:/bin"));
+    }
+    ~StandInOpener() { qputenv("PATH", savedPath); }
+    QByteArray read(const char *name) const {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+// Scroll-bar actions beside the keys, for the scrolling table.
+enum Act { Arrow = 1, Trough };
+constexpr int Up = Qt::Key_Up, Down = Qt::Key_Down, Home = Qt::Key_Home, End = Qt::Key_End;
+constexpr int PgUp = Qt::Key_PageUp, PgDn = Qt::Key_PageDown;
+
+} // namespace
+
+class TestCatalogue : public QObject {
+    Q_OBJECT
+
+private slots:
+    void getFileExtension_data() {
+        columns<QString, bool, QString>("path", "lowerCase", "extension");
+        QTest::newRow("site root keeps the slash") << SiteURL << true << "example/";
+        QTest::newRow("dot only in a folder name") << "C:\\Dir.old\\readme" << true << "";
+        QTest::newRow("two extensions, lowered") << "C:\\Data\\archive.tar.GZ" << true << "gz";
+        QTest::newRow("two extensions, as written") << "C:\\Data\\archive.tar.GZ" << false << "GZ";
+        QTest::newRow("name ending in a dot") << "notes." << true << "";
+        QTest::newRow("only a leading dot") << ".profile" << true << "profile";
+        QTest::newRow("web path") << "folder/page.htm" << true << "htm";
+        QTest::newRow("no dot at all") << "readme" << true << "";
+    }
+    void getFileExtension() {
+        QFETCH(QString, path);
+        QFETCH(bool, lowerCase);
+        QFETCH(QString, extension);
+        QCOMPARE(weblink::GetFileExtension(path, lowerCase), extension);
+    }
+
+    void failureMessage_data() {
+        columns<int, QString, QString>("code", "notice", "catalogue");
+        const QString e = QStringLiteral("Error launching web browser, error code =");
+        const QString again = e + " 2.\r\n\r\nPlease try once more.";
+        const QString memory = e + " 8.\r\n\r\nOut of memory.", none = "no message";
+        QTest::newRow("0 is only its line") << 0 << e + " 0." << e + " 0.";
+        QTest::newRow("2 asks for another try") << 2 << again << again;
+        QTest::newRow("8 is out of memory") << 8 << memory << memory;
+        const QString ext = "File extension 'htm' is not associated with any application program.";
+        const QString type =
+            "The web page file type htm is not associated with any browser program.";
+        QTest::newRow("31 names the type")
+            << 31 << e + " 31.\r\n\r\n" + ext << e + " 31.\r\n\r\n" + type;
+        QTest::newRow("32 is the last failure") << 32 << e + " 32." << e + " 32.";
+        QTest::newRow("33 succeeds") << 33 << none << none;
+        QTest::newRow("negative has its minus and no blank") << -5 << e + "-5." << e + "-5.";
+    }
+    void failureMessage() {
+        QFETCH(int, code);
+        QFETCH(QString, notice);
+        QFETCH(QString, catalogue);
+        const QString page = SiteURL + "folder/page.htm", none = "no message";
+        QCOMPARE(weblink::LaunchFailureMessage(code, page, Caller::Notice).value_or(none), notice);
+        QCOMPARE(weblink::LaunchFailureMessage(code, page, Caller::Catalogue).value_or(none),
+                 catalogue);
+    }
+
+    void programList() {
+        ProgramTable Programs;
+        QCOMPARE(BuildProgramList(SiteURL, Programs), qint16(14));
+        QCOMPARE(CatalogueScroll::VScrollStep(Programs, 14, 12).clampTo, 11); // above 11 clamped
+        for (int i = 0; i < 14; ++i) {
+            const ProgramEntry &entry = Programs[i];
+            const bool ordered =
+                i == 0 || Programs[i - 1].Title.compare(entry.Title, Qt::CaseInsensitive) < 0;
+            const QStringList page = entry.URL.mid(SiteURL.size()).split('/');
+            QVERIFY2(ordered && !entry.Title.isEmpty() && entry.Title.size() <= 48 &&
+                         entry.Description.size() >= 130 && entry.Description.size() <= 260 &&
+                         entry.URL.startsWith(SiteURL) && page.size() == 2 &&
+                         page[1].endsWith(".htm"),
+                     qPrintable(entry.Title));
+        }
+    }
+
+    void buildAfterOpening() {
+        CatalogueFixture f;
+        frmQSsoftware &w = f.shown();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Quevrin Systems Software"));
+        QVERIFY(!(w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(w.lblIntro->text().startsWith("Quevrin Systems publishes fourteen Windows"));
+        QCOMPARE(w.lblTitle.size(), std::size_t(14));
+        for (int i = 0; i < 14; ++i) {
+            QCOMPARE(w.lblTitle[i]->text(), f.Programs[i].Title);
+            QCOMPARE(w.lblDescription[i]->text(), described(f.Programs[i]));
+            QCOMPARE(w.lblTitle[i]->y(), px(i * 1550));
+        }
+        // Slots 0 to 2 lie in the box; slot 3 starts below its bottom edge.
+        QVERIFY(w.lblTitle[2]->geometry().bottom() < w.PicBox->height());
+        QVERIFY(w.lblTitle[3]->y() >= w.PicBox->height());
+        QVERIFY(!w.VScroll->hasTracking()); // the thumb acts only when let go
+        QCOMPARE(w.cmdClose->x() + w.cmdClose->width() / 2, w.width() / 2);
+        QVERIFY(!w.lblIntro->font().bold() && w.lblTitle[13]->font().bold());
+        QCOMPARE(textColour(w.lblIntro), Yellow);
+        QCOMPARE(textColour(w.lblDescription[13]), fromWindowsColour(16777215));
+        const QWidget *backed[] = {&w, w.PicBox, w.lblTitle[7]};
+        for (const QWidget *widget : backed)
+            QCOMPARE(widget->palette().color(QPalette::Window), Navy);
+    }
+
+    void scrolling_data() {
+        columns<QList<int>, int>("actions", "top");
+        QTest::newRow("just opened") << QList<int>{} << 0;
+        QTest::newRow("Down moves one") << QList<int>{Down} << 1;
+        QTest::newRow("Page Down three, Up one") << QList<int>{PgDn, PgDn, Up} << 5;
+        QTest::newRow("Page Up and Up stop at the top") << QList<int>{Down, PgUp, Up} << 0;
+        QTest::newRow("End, and Page Down stops there") << QList<int>{End, PgDn} << 11;
+        QTest::newRow("Home") << QList<int>{PgDn, Home} << 0;
+        QTest::newRow("arrow moves one") << QList<int>{Arrow, Arrow} << 2;
+        QTest::newRow("trough moves three") << QList<int>{Trough} << 3;
+    }
+    void scrolling() {
+        QFETCH(QList<int>, actions);
+        QFETCH(int, top);
+        CatalogueFixture f;
+        frmQSsoftware &w = f.shown();
+        QScrollBar *bar = w.VScroll;
+        for (int act : actions) {
+            if (act == Arrow || act == Trough) {
+                const int y = bar->height() - (act == Arrow ? 3 : 3 * bar->width());
+                QTest::mouseClick(bar, Qt::LeftButton, {}, {bar->width() / 2, y});
+            } else {
+                QTest::keyClick(w.focusWidget(), Qt::Key(act));
+            }
+        }
+        QCOMPARE(bar->value(), top);
+        QCOMPARE(w.TopIndex, qint16(top));
+        f.verifySlots(w, top);
+        QCOMPARE(w.lblTitle[5]->text(), f.Programs[5].Title);
+        QCOMPARE(w.focusWidget(), w.cmdClose);
+    }
+
+    void entryClick_data() {
+        columns<int, int, int>("top", "slot", "entry"); // entry -1: the click does nothing
+        for (int top : {0, 5, 11}) {
+            for (int slot = 0; slot < 3; ++slot)
+                QTest::addRow("slot %d at %d", slot, top) << top << slot << top + slot;
+        }
+        QTest::newRow("slot below the box") << 0 << 3 << -1;
+    }
+    void entryClick() {
+        QFETCH(int, top);
+        QFETCH(int, slot);
+        QFETCH(int, entry);
+        CatalogueFixture f;
+        frmQSsoftware &w = f.shown();
+        w.VScroll->setValue(top);
+        const QStringList url = entry < 0 ? QStringList() : QStringList{f.Programs[entry].URL};
+        QTest::mouseClick(w.lblDescription[slot], Qt::LeftButton);
+        QCOMPARE(f.fake.web.opened, url);
+        QCOMPARE(textColour(w.lblTitle[slot]), Yellow);
+        QTest::mouseClick(w.lblTitle[slot], Qt::LeftButton);
+        QCOMPARE(f.fake.web.opened, url + url);
+        // The red stays with the slot whatever the list scrolls to.
+        w.VScroll->setValue(top == 0 ? 5 : 0);
+        QCOMPARE(textColour(w.lblTitle[slot]), entry < 0 ? Yellow : Red);
+        QCOMPARE(textColour(w.lblTitle[(slot + 1) % 3]), Yellow);
+    }
+
+    void closeAndReopen_data() {
+        columns<int>("how"); // 0: Close button, 1: Escape, 2: title bar
+        QTest::newRow("Close button keeps it") << 0;
+        QTest::newRow("Escape keeps it") << 1;
+        QTest::newRow("title bar rebuilds it") << 2;
+    }
+    void closeAndReopen() {
+        QFETCH(int, how);
+        CatalogueFixture f;
+        f.fake.web.result = 31;
+        QPoint place;
+        QVERIFY(f.duringModal([&](frmQSsoftware &w) {
+            w.VScroll->setValue(5);
+            QTest::mouseClick(w.lblTitle[1], Qt::LeftButton);
+            place = w.pos();
+            if (how == 0)
+                QTest::mouseClick(w.cmdClose, Qt::LeftButton);
+            else if (how == 1)
+                QTest::keyClick(w.focusWidget(), Qt::Key_Escape);
+            else
+                w.close();
+        }));
+        QCOMPARE(f.fake.messages.shown.size(), 1); // the failed launch, in the catalogue's words
+        QCOMPARE(f.fake.messages.shown[0].text,
+                 *weblink::LaunchFailureMessage(31, f.Programs[6].URL, Caller::Catalogue));
+        const bool kept = how < 2;
+        QCOMPARE(f.opener.window() != nullptr, kept);
+        f.main.move(400, 300); // a build follows it; a hidden window stays where it was
+        QVERIFY(f.duringModal([&](frmQSsoftware &w) {
+            QCOMPARE(w.VScroll->value(), kept ? 5 : 0);
+            QCOMPARE(w.lblTitle[0]->text(), f.Programs[kept ? 5 : 0].Title);
+            QCOMPARE(textColour(w.lblTitle[1]), kept ? Red : Yellow);
+            QCOMPARE(w.pos(), kept ? place : QPoint(400, 300) + QPoint(px(100), px(400)));
+            w.hide();
+        }));
+    }
+
+    void launcher_data() {
+        // An empty body: no xdg-open at all.
+        columns<QString, QString, int, bool>("body", "address", "code", "runs");
+        const QString site = SiteURL, opens = "exit 0";
+        const int ok = XdgWebLauncher::Succeeded;
+        QTest::newRow("opened") << opens << site << ok << true;
+        QTest::newRow("syntax error") << "exit 1" << site << 11 << true;
+        QTest::newRow("file not found") << "exit 2" << site << 2 << true;
+        QTest::newRow("no tool for the type") << "exit 3" << site << 31 << true;
+        QTest::newRow("action failed") << "exit 4" << site << 29 << true;
+        QTest::newRow("no permission") << "exit 5" << site << 5 << true;
+        QTest::newRow("status it does not document") << "exit 77" << site << 29 << true;
+        QTest::newRow("killed by a signal") << "kill -KILL $$" << site << 29 << true;
+        QTest::newRow("xdg-open missing") << "" << site << 31 << false;
+        QTest::newRow("one argument, no shell")
+            << opens << "https://x/a b;$(true)'?ä" << ok << true;
+        QTest::newRow("empty refused") << opens << "" << 2 << false;
+        QTest::newRow("option refused") << opens << "--help" << 2 << false;
+        QTest::newRow("control character refused") << opens << "https://x/\nrm" << 2 << false;
+    }
+    void launcher() {
+        QFETCH(QString, body);
+        QFETCH(QString, address);
+        QFETCH(int, code);
+        QFETCH(bool, runs);
+        StandInOpener opener(body);
+        QCOMPARE(XdgWebLauncher().open(address), code);
+        QCOMPARE(opener.read("args"), runs ? address.toUtf8() + '\n' : QByteArray());
+    }
+
+    void launcherBoundedWait() {
+        StandInOpener sleeper("echo $$ > \"$(dirname \"$0\")/pid\"\nexec /bin/sleep 60");
+        bool repainted = false;
+        QTimer::singleShot(50ms, [&] { repainted = true; });
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(XdgWebLauncher(500ms).open(SiteURL), XdgWebLauncher::Succeeded);
+        QVERIFY(clock.elapsed() < 2500);
+        QVERIFY(repainted);
+        const int pid = sleeper.read("pid").trimmed().toInt();
+        QCOMPARE(::kill(pid, SIGTERM), 0); // left running on its own
+        // Once it ends it is reaped, so not even a zombie is left.
+        QTRY_VERIFY(!QFile::exists(QStringLiteral("/proc/%1").arg(pid)));
+    }
+
+    void processEnderFlushesAndExits() {
+        QTemporaryFile out;
+        QVERIFY(out.open());
+        const pid_t child = ::fork();
+        if (child == 0 && ::dup2(out.handle(), STDOUT_FILENO) >= 0 &&
+            std::fputs("buffered", stdout) >= 0)
+            ExitProcessEnder().endProcess();
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        QVERIFY(out.seek(0));
+        QCOMPARE(out.readAll(), QByteArray("buffered"));
+    }
+
+    void waysOut_data() {
+        columns<int>("way");
+        QTest::newRow("Quit button") << 0;
+        QTest::newRow("close box") << 1;
+        QTest::newRow("catalogue closed from its title bar") << 2;
+        QTest::newRow("catalogue button comes back") << 3;
+    }
+    void waysOut() {
+        QFETCH(int, way);
+        MainWithCatalogue m;
+        auto *radians = m.get<QLineEdit>("txbRadians");
+        radians->setText(QStringLiteral("1.25"));
+        radians->setSelection(0, 2);
+        bool shownWhileHidden = false;
+        int endedBefore = -1;
+        QTimer::singleShot(0, [&] {
+            auto *catalogue = qobject_cast<frmQSsoftware *>(QApplication::activeModalWidget());
+            QVERIFY(catalogue);
+            shownWhileHidden = catalogue->isVisible() && !m.window.isVisible();
+            if (way != 3)
+                m.window.close(); // as a session ending: must not start a second sequence
+            endedBefore = m.fake.process.ended;
+            if (way == 2)
+                catalogue->close();
+            else
+                catalogue->cmdClose->click();
+        });
+        if (way == 1)
+            m.window.windowHandle()->close();
+        else
+            m.get<QPushButton>(way == 3 ? "cmdQSsoftware" : "cmdQuit")->click();
+        QVERIFY(shownWhileHidden);
+        QCOMPARE(endedBefore, 0);
+        QCOMPARE(m.fake.process.ended, way == 3 ? 0 : 1);
+        QCOMPARE(m.window.isVisible(), way == 3);
+        if (way == 3) {
+            QCOMPARE(m.window.focusWidget(), m.get<QPushButton>("cmdRad2Deg"));
+            QCOMPARE(radians->cursorPosition(), 4);
+        }
+    }
+
+    void noticeOpensSite() {
+        MainWithCatalogue m;
+        auto *notice = m.get<QLabel>("lblCopyright");
+        QCOMPARE(notice->cursor().shape(), Qt::PointingHandCursor);
+        QAccessibleInterface *link = QAccessible::queryAccessibleInterface(notice);
+        QCOMPARE(link->role(), QAccessible::Link);
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        m.fake.web.result = 31;
+        QTest::mouseClick(notice, Qt::LeftButton);
+        QCOMPARE(m.fake.web.opened, QStringList({SiteURL, SiteURL}));
+        QCOMPARE(m.fake.messages.shown.size(), 1); // only for the failed launch
+        QCOMPARE(m.fake.messages.shown[0].title, QStringLiteral("Cannot launch web browser"));
+        QCOMPARE(m.fake.messages.shown[0].icon, BoxIcon::Exclamation);
+        QCOMPARE(m.fake.messages.shown[0].text,
+                 *weblink::LaunchFailureMessage(31, SiteURL, Caller::Notice));
+    }
+};
 
 QTEST_MAIN(TestCatalogue)
+#include "tst_catalogue.moc"
