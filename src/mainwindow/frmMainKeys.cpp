@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr int vbKeyReturn = 13;
+constexpr int enterKeyCode = 13;
 
 bool isEnter(const QKeyEvent *event) {
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -14,7 +14,7 @@ bool isEnter(const QKeyEvent *event) {
 
 // The key code as the KeyUp handlers read it: 13 for Enter and Return (keypad included).
 int keyCodeOf(const QKeyEvent *event) {
-    return isEnter(event) ? vbKeyReturn : event->key() & 0xFFFF;
+    return isEnter(event) ? enterKeyCode : event->key() & 0xFFFF;
 }
 
 int shiftStateOf(const QKeyEvent *event) {
@@ -71,21 +71,21 @@ bool frmMain::fieldKeyEvent(QLineEdit *field, QEvent *event) {
 }
 
 void frmMain::txbRadians_KeyUp(int KeyCode, int /*Shift*/) {
-    if (KeyCode == vbKeyReturn)
+    if (KeyCode == enterKeyCode)
         cmdRad2Deg_Click();
 }
 
 void frmMain::txbDegrees_KeyUp(int KeyCode, int /*Shift*/) {
-    if (KeyCode == vbKeyReturn)
+    if (KeyCode == enterKeyCode)
         cmdDeg2Rad_Click();
 }
 
 void frmMain::txbMinutes_KeyUp(int KeyCode, int /*Shift*/) {
-    if (KeyCode == vbKeyReturn)
+    if (KeyCode == enterKeyCode)
         cmdDeg2Rad_Click();
 }
 
 void frmMain::txbSeconds_KeyUp(int KeyCode, int /*Shift*/) {
-    if (KeyCode == vbKeyReturn)
+    if (KeyCode == enterKeyCode)
         cmdDeg2Rad_Click();
 }
