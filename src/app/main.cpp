@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QStringList>
 #include <cstdio>
 #include <cstdlib>
 
@@ -22,6 +23,24 @@ bool displayAvailable() {
     const char *x11 = std::getenv("DISPLAY");
     const char *wayland = std::getenv("WAYLAND_DISPLAY");
     return (x11 && *x11) || (wayland && *wayland);
+}
+
+// A display that is named but cannot be reached makes Qt abort while it starts; end with one
+// plain sentence and a failure status instead of a core dump. Qt's own start-up lines are held
+// back until the window system is known to work.
+QStringList heldStartUpMessages;
+
+void startUpMessages(QtMsgType type, const QMessageLogContext &, const QString &message) {
+    if (type != QtFatalMsg) {
+        heldStartUpMessages.append(message);
+        return;
+    }
+    const char *x11 = std::getenv("DISPLAY");
+    std::fprintf(stderr,
+                 "Angulor could not open its window: the graphical display%s%s cannot be "
+                 "reached.\n",
+                 x11 && *x11 ? " " : "", x11 && *x11 ? x11 : "");
+    std::_Exit(1);
 }
 
 // The committed renders of the scalable icon, so that no SVG support has to be installed.
@@ -41,7 +60,11 @@ int main(int argc, char *argv[]) {
                    stderr);
         return 1;
     }
+    const QtMessageHandler defaultHandler = qInstallMessageHandler(startUpMessages);
     QApplication app(argc, argv);
+    qInstallMessageHandler(defaultHandler);
+    for (const QString &message : std::as_const(heldStartUpMessages))
+        std::fprintf(stderr, "%s\n", qPrintable(message));
     // Every way out runs the quit sequence, which ends the process itself.
     QApplication::setQuitOnLastWindowClosed(false);
     // Lets the desktop match the windows with the menu entry of the same id.
