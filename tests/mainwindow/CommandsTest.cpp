@@ -1,149 +1,272 @@
 #include "LoadedWindow.h"
+#include "OutputBox.h"
 
+#include <QKeySequence>
 #include <QTextCursor>
+#include <QTimer>
+
+namespace {
+
+const QString RadiansLine = QStringLiteral("1.000000 radians = 57\u00B0 17' 45\"\n");
+const QString DegreesLine = QStringLiteral("90\u00B0 0' 0\" = 1.570796 radians\n");
+const QString Earlier = QStringLiteral("0.5 earlier\n").repeated(30);
+
+// A message box that, like the real one, closes on the press of Enter and leaves the
+// release to the field that gets the focus back.
+class EnterClosesBox : public FakeMessageBoxes {
+public:
+    void show(QWidget *parent, const QString &text, const QString &title, BoxIcon icon) override {
+        FakeMessageBoxes::show(parent, text, title, icon);
+        if (shown.size() < 5)
+            QTimer::singleShot(
+                0, [] { QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Return); });
+    }
+};
+
+} // namespace
 
 class CommandsTest : public QObject {
     Q_OBJECT
 private slots:
+    // The field, the key ("Num+" on the keypad), the output it gives.
+    void keyInAField_data() {
+        QTest::addColumn<QStringList>("row");
+        addRow("radians Return", {"txbRadians", "Return", RadiansLine});
+        addRow("radians keypad Enter", {"txbRadians", "Num+Enter", RadiansLine});
+        addRow("radians Shift+Return", {"txbRadians", "Shift+Return", RadiansLine});
+        addRow("radians Ctrl+Return", {"txbRadians", "Ctrl+Return", RadiansLine});
+        addRow("radians Alt+Return", {"txbRadians", "Alt+Return", RadiansLine});
+        addRow("degrees Return", {"txbDegrees", "Return", DegreesLine});
+        addRow("minutes Return", {"txbMinutes", "Return", DegreesLine});
+        addRow("seconds keypad Enter", {"txbSeconds", "Num+Enter", DegreesLine});
+        addRow("seconds Shift+Return", {"txbSeconds", "Shift+Return", DegreesLine});
+        addRow("value to add: nothing", {"txbToAdd", "Return", ""});
+        for (const char *field : {"txbRadians", "txbDegrees", "txbMinutes", "txbSeconds"})
+            for (const char *key : {"Esc", "5", "Tab"})
+                QTest::addRow("%s %s: nothing", field, key) << QStringList{field, key, ""};
+    }
+    void keyInAField() {
+        const auto [field, keys, output] = cells<3>();
+        LoadedWindow w;
+        w.setFields("1||90|||"); // both conversions have input: the output shows which ran
+        w.field(field)->setFocus();
+        const QKeyCombination key = QKeySequence(keys)[0];
+        QTest::keyClick(w.field(field), key.key(), key.keyboardModifiers());
+        QCOMPARE(w.output(), output);
+        QVERIFY(w.fake.messages.shown.isEmpty());
+    }
+
+    // Only the release of an Enter whose press the same field received converts.
+    void enterRunsOnRelease_data() {
+        QTest::addColumn<QStringList>("row");
+        addRow("press and release in radians", {"txbRadians", RadiansLine});
+        addRow("press elsewhere", {"txbDegrees", ""});
+        addRow("no press at all", {"", ""});
+    }
+    void enterRunsOnRelease() {
+        const auto [pressedIn, output] = cells<2>();
+        LoadedWindow w;
+        w.field("txbRadians")->setText("1");
+        if (!pressedIn.isEmpty()) {
+            w.field(pressedIn)->setFocus();
+            QTest::keyPress(w.field(pressedIn), Qt::Key_Return);
+            QCOMPARE(w.output(), QString());
+        }
+        w.field("txbRadians")->setFocus();
+        QTest::keyRelease(w.field("txbRadians"), Qt::Key_Return);
+        QCOMPARE(w.output(), output);
+    }
+
+    void enterOnAMessageDoesNotLoop() {
+        EnterClosesBox box;
+        FakePlatform fake;
+        Platform platform{box, fake.clipboard, fake.screen, fake.files, fake.web, fake.process};
+        frmMain window(platform);
+        window.Form_Load();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *radians = window.findChild<QLineEdit *>("txbRadians");
+        QTest::keyClicks(radians, "7");
+        QTest::keyClick(radians, Qt::Key_Return);
+        QCOMPARE(box.shown.size(), 1);
+        QTest::qWait(50); // the Enter that closed the box is released in the field
+        QCOMPARE(box.shown.size(), 1);
+        QCOMPARE(box.shown.first().text, "Radians out of range");
+        QCOMPARE(QApplication::focusWidget(), radians);
+    }
+
+    // The clicks (options, then the button), the fields before and after, the line added
+    // below earlier output. The button keeps the focus; the output's caret is after the
+    // last character with the last line in view.
+    void buttonRunsItsOperation_data() {
+        QTest::addColumn<QStringList>("row");
+        addRow("radians to degrees", {"cmdRad2Deg", "-1|||||", "-1.000000||57|17|45|-",
+                                      "-1.000000 radians = -57\u00B0 17' 45\"\n"});
+        addRow("degrees to radians", {"cmdDeg2Rad", "||12|30|15|", "0.218239||12|30|15|",
+                                      "12\u00B0 30' 15\" = 0.218239 radians\n"});
+        addRow("comma rewrites earlier lines", {"cmdDeg2Rad", "||1,5|||", "0,026180||1,5|0|0|",
+                                                "1,5\u00B0 0' 0\" = 0,026180 radians\n"});
+        addRow("add", {"cmdPlusMinus(0)", "1.5|2||||", "3.500000|2||||",
+                       "(1.5 + 2) mod 2pi = 3.500000\n"});
+        addRow("add without a line",
+               {"chkShowPlusMinus cmdPlusMinus(0)", "1.5|2||||", "3.500000|2||||", ""});
+        addRow("subtract",
+               {"cmdPlusMinus(1)", "1|2||||", "5.283185|2||||", "(1 - 2) mod 2pi = 5.283185\n"});
+        addRow("arrow moves radians", {"cmdPlusMinus(2)", "1.5|9||||", "|1.5||||", ""});
+    }
+    void buttonRunsItsOperation() {
+        const auto [clicks, before, after, line] = cells<4>();
+        LoadedWindow w;
+        w.outputBox()->setPlainText(Earlier);
+        w.setFields(before);
+        for (const QString &name : clicks.split(u' '))
+            QTest::mouseClick(w.get<QAbstractButton>(name), Qt::LeftButton);
+        QCOMPARE(w.fields(), after);
+        QCOMPARE(w.output(),
+                 (line.contains(u',') ? QString(Earlier).replace(u'.', u',') : Earlier) + line);
+        QCOMPARE(w.focus(), w.get(clicks.section(u' ', -1)));
+        QPlainTextEdit *output = w.outputBox();
+        if (!line.isEmpty()) {
+            QCOMPARE(output->textCursor().position(), output->document()->characterCount() - 1);
+            QVERIFY(output->viewport()->rect().contains(output->cursorRect()));
+        }
+        QVERIFY(w.fake.messages.shown.isEmpty());
+    }
+
+    // The button, the fields, the message's text, title and icon, where the focus goes.
+    void messages_data() {
+        QTest::addColumn<QStringList>("row");
+        const QString info = QString::number(int(BoxIcon::Information));
+        addRow("radians out of range", {"cmdRad2Deg", "6.2833|||||", "Radians out of range",
+                                        "Radians to degrees", info, "txbRadians"});
+        addRow("invalid degrees",
+               {"cmdDeg2Rad", "||1e3|||", "Invalid input for degrees, minutes or seconds.",
+                "Degrees to radians", QString::number(int(BoxIcon::Exclamation)), "cmdDeg2Rad"});
+        addRow("degrees out of range", {"cmdDeg2Rad", "||360.5|||", "Degrees out of range",
+                                        "Degrees to radians", info, "txbDegrees"});
+        addRow("minutes out of range", {"cmdDeg2Rad", "||1|60||", "Minutes out of range",
+                                        "Degrees to radians", info, "txbMinutes"});
+        addRow("seconds out of range", {"cmdDeg2Rad", "||1|1|59.5|", "Seconds out of range",
+                                        "Degrees to radians", info, "txbSeconds"});
+        addRow("add: first value",
+               {"cmdPlusMinus(0)", "-7|1||||", "Radians out of range", "Add", info, "txbRadians"});
+        addRow("subtract: second value", {"cmdPlusMinus(1)", "1|7||||", "Second value out of range",
+                                          "Subtract'", info, "txbToAdd"});
+    }
+    void messages() {
+        const auto [button, before, text, title, icon, focus] = cells<6>();
+        LoadedWindow w;
+        w.setFields(before);
+        for (const char *name : FieldNames)
+            w.field(name)->setCursorPosition(0);
+        QTest::mouseClick(w.button(button), Qt::LeftButton);
+        QCOMPARE(w.fake.messages.shown.size(), 1);
+        QCOMPARE(w.fake.messages.shown[0].text, text);
+        QCOMPARE(w.fake.messages.shown[0].title, title);
+        QCOMPARE(int(w.fake.messages.shown[0].icon), icon.toInt());
+        QCOMPARE(w.output(), QString());
+        QCOMPARE(w.focus(), w.get(focus));
+        if (auto *field = qobject_cast<QLineEdit *>(w.focus())) {
+            QCOMPARE(field->cursorPosition(), field->text().size());
+            QVERIFY(!field->hasSelectedText());
+        }
+    }
+
+    // Radians and value to add are left as they are, and so is the output.
     void changeSign_data() {
-        QTest::addColumn<QStringList>("before"); // degrees, minutes, seconds, sign
-        QTest::addColumn<QStringList>("after");
-        QTest::newRow("all empty: sign stays")
-            << QStringList{"", "", "", "-"} << QStringList{"", "", "", "-"};
-        QTest::newRow("only blanks: removed, sign stays")
-            << QStringList{"  ", " ", "   ", ""} << QStringList{"", "", "", ""};
-        QTest::newRow("12 between blanks flips to minus")
-            << QStringList{"  12  ", "", "", ""} << QStringList{"12", "", "", "-"};
-        QTest::newRow("minus flips to empty")
-            << QStringList{"", "5", "", "-"} << QStringList{"", "5", "", ""};
-        QTest::newRow("seconds alone count")
-            << QStringList{"", "", " 7", ""} << QStringList{"", "", "7", "-"};
+        QTest::addColumn<QStringList>("row");
+        addRow("all empty: sign stays", {"|||-", "|||-"});
+        addRow("only blanks: removed, sign stays", {"  | |   |", "|||"});
+        addRow("12 between blanks flips to minus", {"  12  |||", "12|||-"});
+        addRow("minus flips to empty", {"|5||-", "|5||"});
+        addRow("seconds alone count", {"|| 7|", "||7|-"});
     }
     void changeSign() {
-        QFETCH(QStringList, before);
-        QFETCH(QStringList, after);
+        const auto [before, after] = cells<2>();
         LoadedWindow w;
-        w.field("txbRadians")->setText(QStringLiteral(" 1 "));
-        w.field("txbDegrees")->setText(before[0]);
-        w.field("txbMinutes")->setText(before[1]);
-        w.field("txbSeconds")->setText(before[2]);
-        w.get<QLabel>("lblSign")->setText(before[3]);
-        w.button("cmdChangeSign")->click();
-        QCOMPARE(w.field("txbDegrees")->text(), after[0]);
-        QCOMPARE(w.field("txbMinutes")->text(), after[1]);
-        QCOMPARE(w.field("txbSeconds")->text(), after[2]);
-        QCOMPARE(w.sign(), after[3]);
+        w.setFields(" 1 |2|" + before);
+        w.click("cmdChangeSign");
+        QCOMPARE(w.fields(), " 1 |2|" + after);
         QCOMPARE(w.focus(), w.button("cmdDeg2Rad"));
-        QCOMPARE(w.field("txbRadians")->text(), QStringLiteral(" 1 "));
         QCOMPARE(w.output(), QString());
     }
 
-    void changeSignTwiceRestoresTheSign() {
+    void clear_data() {
+        QTest::addColumn<QStringList>("row");
+        addRow("output", {"cmdClear(0)", "1|2|3|4|5|-", ""});
+        addRow("input", {"cmdClear(1)", "|||||", "kept"});
+    }
+    void clear() {
+        const auto [button, fields, output] = cells<3>();
         LoadedWindow w;
-        w.field("txbDegrees")->setText(QStringLiteral("12"));
-        w.button("cmdChangeSign")->click();
-        w.button("cmdChangeSign")->click();
-        QCOMPARE(w.sign(), QString());
+        w.setFields("1|2|3|4|5|-");
+        w.outputBox()->setPlainText("kept");
+        w.click(button);
+        QCOMPARE(w.fields(), fields);
+        QCOMPARE(w.output(), output);
     }
 
-    void clearOutput_data() {
-        QTest::addColumn<QString>("output");
-        QTest::newRow("empty stays empty") << "";
-        QTest::newRow("lines are removed") << "1.000000 radians = 57\u00B0 17' 45\"\n";
-    }
-    void clearOutput() {
-        QFETCH(QString, output);
-        LoadedWindow w;
-        w.get<QPlainTextEdit>("txbOutput")->setPlainText(output);
-        w.field("txbDegrees")->setText(QStringLiteral("12"));
-        w.get<QLabel>("lblSign")->setText(QStringLiteral("-"));
-        w.button("cmdClear(0)")->click();
-        QCOMPARE(w.output(), QString());
-        QCOMPARE(w.field("txbDegrees")->text(), QStringLiteral("12"));
-        QCOMPARE(w.sign(), QStringLiteral("-"));
-    }
-
-    void clearInput() {
-        LoadedWindow w;
-        int i = 0;
-        for (const char *name :
-             {"txbRadians", "txbToAdd", "txbDegrees", "txbMinutes", "txbSeconds"})
-            w.field(name)->setText(QString::number(++i));
-        w.get<QLabel>("lblSign")->setText(QStringLiteral("-"));
-        w.get<QPlainTextEdit>("txbOutput")->setPlainText(QStringLiteral("kept"));
-        w.button("cmdClear(1)")->click();
-        for (const char *name :
-             {"txbRadians", "txbToAdd", "txbDegrees", "txbMinutes", "txbSeconds"})
-            QCOMPARE(w.field(name)->text(), QString());
-        QCOMPARE(w.sign(), QString());
-        QCOMPARE(w.output(), QStringLiteral("kept"));
-    }
-
+    // The radians converted one after the other, text then typed at the end of the output
+    // ("\n" Return, "\u2028" Shift+Return), whether part of it is selected, and the
+    // clipboard afterwards (empty: no text at all). The caret then ends the radians.
     void copyOutput_data() {
-        QTest::addColumn<QStringList>("radians"); // converted one after the other
-        QTest::addColumn<QString>("typed");       // then typed at the end of the output box
-        QTest::addColumn<bool>("selectPart");
-        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QStringList>("row");
         const QString two = QStringLiteral(
             "1.000000 radians = 57\u00B0 17' 45\"\r\n2.000000 radians = 114\u00B0 35' 30\"\r\n");
-        QTest::newRow("two results keep CR LF") << QStringList{"1", "2"} << "" << false << two;
-        QTest::newRow("a selection plays no part") << QStringList{"1", "2"} << "" << true << two;
-        QTest::newRow("typed Return is CR LF")
-            << QStringList{} << "a\nb" << false << QStringLiteral("a\r\nb");
-        QTest::newRow("typed Shift+Return is CR LF")
-            << QStringList{} << "a\u2028b" << false << QStringLiteral("a\r\nb");
+        addRow("two results keep CR LF", {"1 2", "", "", two});
+        addRow("a selection plays no part", {"1 2", "", "selected", two});
+        addRow("typed Return is CR LF", {"", "a\nb", "", "a\r\nb"});
+        addRow("typed Shift+Return is CR LF", {"", "a\u2028b", "", "a\r\nb"});
+        addRow("empty output leaves no text", {"", "", "", ""});
     }
     void copyOutput() {
-        QFETCH(QStringList, radians);
-        QFETCH(QString, typed);
-        QFETCH(bool, selectPart);
-        QFETCH(QString, clipboard);
+        const auto [radians, typed, selectPart, clipboard] = cells<4>();
         LoadedWindow w;
-        for (const QString &value : radians) {
+        w.fake.clipboard.setText("old");
+        for (const QString &value : radians.split(u' ', Qt::SkipEmptyParts)) {
             w.field("txbRadians")->setText(value);
-            w.button("cmdRad2Deg")->click();
+            w.click("cmdRad2Deg");
         }
-        auto *output = w.get<QPlainTextEdit>("txbOutput");
+        QPlainTextEdit *output = w.outputBox();
         output->setFocus();
         for (const QChar c : typed) {
-            if (c == u'\n')
-                QTest::keyClick(output, Qt::Key_Return);
-            else if (c == QChar::LineSeparator)
-                QTest::keyClick(output, Qt::Key_Return, Qt::ShiftModifier);
+            if (c == u'\n' || c == QChar::LineSeparator)
+                QTest::keyClick(output, Qt::Key_Return,
+                                c == u'\n' ? Qt::NoModifier : Qt::ShiftModifier);
             else
                 QTest::keyClicks(output, QString(c));
         }
-        if (selectPart) {
+        if (!selectPart.isEmpty()) {
             QTextCursor cursor = output->textCursor();
             cursor.setPosition(3);
             cursor.setPosition(10, QTextCursor::KeepAnchor);
             output->setTextCursor(cursor);
         }
-        w.field("txbRadians")->setText(QStringLiteral("1.5"));
-        w.button("cmdCopyToClipboard")->click();
+        w.field("txbRadians")->setText("1.5");
+        w.field("txbRadians")->setCursorPosition(0);
+        w.click("cmdCopyToClipboard");
         QCOMPARE(w.fake.clipboard.clears, 1);
+        QCOMPARE(w.fake.clipboard.hasText, !clipboard.isEmpty());
         QCOMPARE(w.fake.clipboard.text, clipboard);
         QCOMPARE(w.focus(), w.field("txbRadians"));
         QCOMPARE(w.field("txbRadians")->cursorPosition(), 3);
         QVERIFY(!w.field("txbRadians")->hasSelectedText());
     }
 
-    void copyEmptyOutputLeavesNoText() {
-        LoadedWindow w;
-        w.fake.clipboard.setText(QStringLiteral("old"));
-        w.button("cmdCopyToClipboard")->click();
-        QCOMPARE(w.fake.clipboard.clears, 1);
-        QVERIFY(!w.fake.clipboard.hasText);
-        QCOMPARE(w.focus(), w.field("txbRadians"));
+    // Appended after typed text: the caret ends up after it, line breaks as CR LF.
+    void outputBoxAppend_data() {
+        QTest::addColumn<QStringList>("row");
+        addRow("CR LF stays one break", {"a\r\nb\r\n", "a\r\nb\r\n"});
+        addRow("lone LF becomes CR LF", {"a\nb", "a\r\nb"});
+        addRow("lone CR becomes CR LF", {"a\rb", "a\r\nb"});
+        addRow("degree and no-break space survive", {"57\u00B0\u00A0", "57\u00B0\u00A0"});
     }
-
-    void typingAfterCopyGoesAtTheEnd() {
-        LoadedWindow w;
-        w.field("txbRadians")->setText(QStringLiteral("1.5"));
-        w.field("txbRadians")->setCursorPosition(0);
-        w.button("cmdCopyToClipboard")->click();
-        QTest::keyClicks(w.focus(), QStringLiteral("9"));
-        QCOMPARE(w.field("txbRadians")->text(), QStringLiteral("1.59"));
+    void outputBoxAppend() {
+        const auto [appended, text] = cells<2>();
+        QPlainTextEdit box;
+        OutputBox::SetText(box, "typed");
+        OutputBox::Append(box, appended.toStdString());
+        QCOMPARE(QString::fromStdString(OutputBox::Text(box)), "typed" + text);
+        QCOMPARE(box.textCursor().position(), box.document()->characterCount() - 1);
     }
 };
 

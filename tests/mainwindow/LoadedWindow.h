@@ -3,12 +3,17 @@
 #include "FakePlatform.h"
 #include "frmMain.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <array>
+
+inline const char *const FieldNames[] = {"txbRadians", "txbToAdd", "txbDegrees", "txbMinutes",
+                                         "txbSeconds"};
 
 // frmMain after Form_Load, shown, active and with recording fakes for every service.
 struct LoadedWindow {
@@ -22,22 +27,42 @@ struct LoadedWindow {
             qWarning("frmMain did not become active");
     }
 
-    template <typename Control> Control *get(const char *name) {
-        auto *control = window.findChild<Control *>(QString::fromLatin1(name));
+    template <typename Control = QWidget> Control *get(const QString &name) {
+        auto *control = window.findChild<Control *>(name);
         if (!control)
-            qFatal("no control %s", name);
+            qFatal("no control %s", qPrintable(name));
         return control;
     }
-    QLineEdit *field(const char *name) { return get<QLineEdit>(name); }
-    QPushButton *button(const char *name) { return get<QPushButton>(name); }
-    QString sign() { return get<QLabel>("lblSign")->text(); }
-    QString output() { return get<QPlainTextEdit>("txbOutput")->toPlainText(); }
+    QLineEdit *field(const QString &name) { return get<QLineEdit>(name); }
+    QPushButton *button(const QString &name) { return get<QPushButton>(name); }
+    QPlainTextEdit *outputBox() { return get<QPlainTextEdit>("txbOutput"); }
+    QString output() { return outputBox()->toPlainText(); }
     QWidget *focus() const { return QApplication::focusWidget(); }
+    void click(const QString &name) { get<QAbstractButton>(name)->click(); }
 
-    // Types into a field as the user would: focus first, then the keys.
-    void type(const char *name, const QString &text) {
-        QLineEdit *target = field(name);
-        target->setFocus();
-        QTest::keyClicks(target, text);
+    // "radians|to add|degrees|minutes|seconds|sign"
+    QString fields() {
+        QStringList texts;
+        for (const char *name : FieldNames)
+            texts << field(name)->text();
+        return (texts << get<QLabel>("lblSign")->text()).join(u'|');
+    }
+    void setFields(const QString &joined) {
+        const QStringList texts = joined.split(u'|');
+        for (int i = 0; i < 5; ++i)
+            field(FieldNames[i])->setText(texts[i]);
+        get<QLabel>("lblSign")->setText(texts[5]);
     }
 };
+
+// Table rows of text cells in one "row" column, read back by position.
+inline void addRow(const char *name, const QStringList &cells) {
+    QTest::newRow(name) << cells;
+}
+template <std::size_t N> std::array<QString, N> cells() {
+    QFETCH(QStringList, row);
+    std::array<QString, N> values;
+    for (std::size_t i = 0; i < N; ++i)
+        values[i] = row.value(qsizetype(i));
+    return values;
+}

@@ -1,176 +1,291 @@
 #include "FontSubstitutes.h"
 #include "LoadedWindow.h"
+#include "SpecifySoftware.h"
 
-#include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
-#include <QRadioButton>
+
+namespace {
+
+// Twips as the window was designed, in tab order; at 96 DPI a pixel is 15 twips.
+struct Place {
+    const char *name;
+    int left, top, width, height;
+};
+constexpr Place Places[] = {{"Label1", 500, 195, 1095, 255},
+                            {"txbRadians", 1400, 150, 1600, 360},
+                            {"Label2", 495, 1320, 1095, 360},
+                            {"txbDegrees", 1400, 1320, 900, 360},
+                            {"Label3", 2400, 1365, 1095, 360},
+                            {"txbMinutes", 3200, 1320, 550, 360},
+                            {"Label4", 3850, 1365, 1050, 360},
+                            {"txbSeconds", 4750, 1320, 550, 360},
+                            {"cmdRad2Deg", 120, 600, 2340, 375},
+                            {"cmdDeg2Rad", 120, 1900, 2340, 375},
+                            {"txbOutput", 6720, 600, 5055, 2775},
+                            {"cmdQuit", 5070, 2480, 1450, 375},
+                            {"cmdClear(0)", 1785, 2480, 1450, 375},
+                            {"cmdClear(1)", 120, 2480, 1450, 375},
+                            {"lblSign", 120, 1320, 255, 255},
+                            {"chkRoundToMinutes", 2520, 600, 1935, 375},
+                            {"cmdQSsoftware", 3405, 3060, 3120, 315},
+                            {"cmdCopyToClipboard", 2640, 1900, 3880, 375},
+                            {"chkDecimal", 4560, 600, 2055, 375},
+                            {"txbToAdd", 4920, 120, 1600, 360},
+                            {"cmdPlusMinus(0)", 3210, 120, 400, 360},
+                            {"cmdPlusMinus(1)", 3720, 120, 400, 360},
+                            {"cmdPlusMinus(2)", 4270, 120, 480, 360},
+                            {"cmdHelp", 3400, 2480, 1450, 375},
+                            {"chkShowPlusMinus", 6720, 120, 1815, 375},
+                            {"Label5", 9375, 195, 1695, 375},
+                            {"cboDecimalPlaces", 11145, 160, 615, 315},
+                            {"cmdChangeSign", 5430, 1340, 1095, 360},
+                            {"optDecDegrees", 4560, 900, 1095, 375},
+                            {"optDecMinutes", 5640, 900, 1095, 375},
+                            {"lblCopyright", 120, 3100, 3135, 255}};
+
+// One letter per option: decimal, round, degrees, minutes. X checked, O not; lower case
+// when greyed.
+QString optionState(LoadedWindow &w) {
+    QString state;
+    for (const char *name : {"chkDecimal", "chkRoundToMinutes", "optDecDegrees", "optDecMinutes"}) {
+        auto *option = w.get<QAbstractButton>(name);
+        const QChar letter = option->isChecked() ? u'X' : u'O';
+        state += option->isEnabled() ? letter : letter.toLower();
+    }
+    return state;
+}
+
+} // namespace
 
 class StartUpTest : public QObject {
     Q_OBJECT
 private slots:
     void stateRightAfterStart() {
         LoadedWindow w;
-        QCOMPARE(w.window.windowTitle(), QStringLiteral("Angulor 4.00"));
+        QCOMPARE(w.window.windowTitle(), "Angulor 4.00");
         QVERIFY(w.window.startUpCompleted());
-        QCOMPARE(w.get<QComboBox>("cboDecimalPlaces")->currentText(), QStringLiteral("8"));
+        QCOMPARE(w.get<QComboBox>("cboDecimalPlaces")->currentText(), "8");
         QCOMPARE(w.window.currentOutputOptions().precision, 7);
         QCOMPARE(w.focus(), w.field("txbRadians"));
-        QCOMPARE(w.sign(), QString());
-        QVERIFY(w.button("cmdQSsoftware")->isVisible());
-        QPushButton *arrow = w.button("cmdPlusMinus(2)");
-        QCOMPARE(arrow->text(), QStringLiteral("\u2192"));
-        QVERIFY(arrow->fontMetrics().inFont(QChar(0x2192)));
-        for (const char *name :
-             {"txbRadians", "txbToAdd", "txbDegrees", "txbMinutes", "txbSeconds"})
-            QCOMPARE(w.field(name)->text(), QString());
+        QCOMPARE(w.fields(), "|||||");
         QCOMPARE(w.output(), QString());
+        QCOMPARE(optionState(w), "OOxo");
+        QVERIFY(w.get<QAbstractButton>("chkShowPlusMinus")->isChecked());
+        QVERIFY(w.button("cmdQSsoftware")->isVisible());
+        QCOMPARE(w.button("cmdPlusMinus(2)")->text(), "\u2192");
+        QVERIFY(w.button("cmdPlusMinus(2)")->fontMetrics().inFont(QChar(0x2192)));
         QVERIFY(w.fake.messages.shown.isEmpty());
     }
 
-    void optionsStartValues_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("checked");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("output in decimal") << "chkDecimal" << false << true;
-        QTest::newRow("round to minutes") << "chkRoundToMinutes" << false << true;
-        QTest::newRow("show +/- results") << "chkShowPlusMinus" << true << true;
-        QTest::newRow("degrees selected but greyed") << "optDecDegrees" << true << false;
-        QTest::newRow("minutes greyed") << "optDecMinutes" << false << false;
-    }
-    void optionsStartValues() {
-        QFETCH(QString, name);
-        QFETCH(bool, checked);
-        QFETCH(bool, enabled);
-        LoadedWindow w;
-        auto *option = w.get<QAbstractButton>(name.toLatin1());
-        QCOMPARE(option->isChecked(), checked);
-        QCOMPARE(option->isEnabled(), enabled);
+    void versionText() {
+        QCOMPARE(SpecifySoftware::VersionText(4, 12), "4.120"); // no leading zero on the minor
+        QCOMPARE(SpecifySoftware::VersionText(10, 5), "10.50");
     }
 
-    void windowPosition_data() {
-        QTest::addColumn<QSize>("screen");
-        QTest::addColumn<double>("dpi");
-        QTest::addColumn<QPoint>("topLeft");
-        // 1024 x 768 at 15 twips a pixel: 1152 twips down, 1920 across.
-        QTest::newRow("1024x768") << QSize(1024, 768) << 96.0 << QPoint(128, 77);
-        QTest::newRow("1920x1080") << QSize(1920, 1080) << 96.0 << QPoint(240, 108);
-        QTest::newRow("2560x1440 at 192 dpi") << QSize(2560, 1440) << 192.0 << QPoint(320, 144);
+    // Accessible name (only where the control has no caption), font and character limit.
+    void controls_data() {
+        QTest::addColumn<QStringList>("row");
+        addRow("Label1", {"", "Arial", "10"});
+        addRow("chkDecimal", {"", "Arial", "10"});
+        addRow("cmdClear(0)", {"", "Arial", "10"});
+        addRow("cmdChangeSign", {"", "Arial", "8"});
+        addRow("cmdQSsoftware", {"", "Arial", "8"});
+        addRow("lblCopyright", {"", "Arial", "8"});
+        addRow("cmdPlusMinus(0)", {"", "Courier New", "12 bold"});
+        addRow("cmdPlusMinus(2)", {"Move radians to value to add", "Symbol", "12 bold"});
+        addRow("cboDecimalPlaces", {"Significant figures", "Arial", "10"});
+        addRow("txbOutput", {"Output", "Courier New", "8"});
+        addRow("txbRadians", {"Radians", "Courier New", "10", "13"});
+        addRow("txbToAdd", {"Value to add or subtract", "", "", "13"});
+        addRow("txbDegrees", {"Degrees", "MS Sans Serif", "10", "8"});
+        addRow("txbMinutes", {"Minutes", "", "", "5"});
+        addRow("txbSeconds", {"Seconds", "", "", "5"});
     }
-    void windowPosition() {
-        QFETCH(QSize, screen);
-        QFETCH(double, dpi);
-        QFETCH(QPoint, topLeft);
-        FakePlatform fake;
-        fake.screen.size = screen;
-        fake.screen.dpi = dpi;
-        frmMain window(fake.platform);
-        window.Form_Load();
-        QCOMPARE(window.pos(), topLeft);
-    }
-
-    void names_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("spoken");
-        QTest::newRow("radians") << "txbRadians"
-                                 << "Radians";
-        QTest::newRow("degrees") << "txbDegrees"
-                                 << "Degrees";
-        QTest::newRow("minutes") << "txbMinutes"
-                                 << "Minutes";
-        QTest::newRow("seconds") << "txbSeconds"
-                                 << "Seconds";
-        QTest::newRow("to add") << "txbToAdd"
-                                << "Value to add or subtract";
-        QTest::newRow("output") << "txbOutput"
-                                << "Output";
-        QTest::newRow("precision") << "cboDecimalPlaces"
-                                   << "Significant figures";
-        QTest::newRow("arrow") << "cmdPlusMinus(2)"
-                               << "Move radians to value to add";
-        QTest::newRow("plain button") << "cmdClear(0)"
-                                      << "";
-        QTest::newRow("check box") << "chkDecimal"
-                                   << "";
-        QTest::newRow("label") << "Label1"
-                               << "";
-    }
-    void names() {
-        QFETCH(QString, name);
-        QFETCH(QString, spoken);
+    void controls() {
+        const auto [spoken, family, size, maxLength] = cells<4>();
         LoadedWindow w;
-        QCOMPARE(w.get<QWidget>(name.toLatin1())->accessibleName(), spoken);
-    }
-
-    void fonts_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("family");
-        QTest::addColumn<double>("points");
-        QTest::addColumn<bool>("bold");
-        QTest::newRow("label") << "Label1"
-                               << "Arial" << 10.0 << false;
-        QTest::newRow("check box") << "chkDecimal"
-                                   << "Arial" << 10.0 << false;
-        QTest::newRow("button") << "cmdRad2Deg"
-                                << "Arial" << 10.0 << false;
-        QTest::newRow("change sign") << "cmdChangeSign"
-                                     << "Arial" << 8.0 << false;
-        QTest::newRow("catalogue") << "cmdQSsoftware"
-                                   << "Arial" << 8.0 << false;
-        QTest::newRow("notice") << "lblCopyright"
-                                << "Arial" << 8.0 << false;
-        QTest::newRow("plus") << "cmdPlusMinus(0)"
-                              << "Courier New" << 12.0 << true;
-        QTest::newRow("arrow") << "cmdPlusMinus(2)"
-                               << "Symbol" << 12.0 << true;
-        QTest::newRow("precision list") << "cboDecimalPlaces"
-                                        << "Arial" << 10.0 << false;
-        QTest::newRow("radians") << "txbRadians"
-                                 << "Courier New" << 10.0 << false;
-        QTest::newRow("degrees") << "txbDegrees"
-                                 << "MS Sans Serif" << 10.0 << false;
-        QTest::newRow("output") << "txbOutput"
-                                << "Courier New" << 8.0 << false;
-    }
-    void fonts() {
-        QFETCH(QString, name);
-        QFETCH(QString, family);
-        QFETCH(double, points);
-        QFETCH(bool, bold);
-        LoadedWindow w;
-        const QFont font = w.get<QWidget>(name.toLatin1())->font();
-        QCOMPARE(font.family(), InstalledFamily(family));
-        QCOMPARE(font.pointSizeF(), points);
-        QCOMPARE(font.bold(), bold);
+        QWidget *control = w.get(QTest::currentDataTag());
+        QCOMPARE(control->accessibleName(), spoken);
+        if (!family.isEmpty()) {
+            QCOMPARE(control->font().family(), InstalledFamily(family));
+            QCOMPARE(control->font().pointSizeF(), size.section(u' ', 0, 0).toDouble());
+            QCOMPARE(control->font().bold(), size.endsWith(u"bold"));
+        }
+        if (!maxLength.isEmpty()) {
+            control->setFocus();
+            QTest::keyClicks(control, QString(maxLength.toInt() + 1, u'1'));
+            QCOMPARE(w.field(control->objectName())->text(), QString(maxLength.toInt(), u'1'));
+        }
     }
 
     void colours() {
         LoadedWindow w;
         const QColor teal(0, 128, 128);
         QCOMPARE(w.window.palette().color(QPalette::Window), teal);
-        QCOMPARE(w.get<QLabel>("Label1")->palette().color(QPalette::WindowText), QColor(Qt::white));
-        auto *check = w.get<QCheckBox>("chkRoundToMinutes");
+        QCOMPARE(w.get("Label1")->palette().color(QPalette::WindowText), QColor(Qt::white));
+        QWidget *check = w.get("chkRoundToMinutes");
         QCOMPARE(check->palette().color(check->backgroundRole()), teal);
         QCOMPARE(check->palette().color(QPalette::WindowText), QColor(Qt::white));
-        auto *notice = w.get<QLabel>("lblCopyright");
+        QWidget *notice = w.get("lblCopyright");
         QCOMPARE(notice->palette().color(QPalette::WindowText), QColor(110, 173, 216));
         QVERIFY(notice->font().underline());
     }
 
-    void maxLengths_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("most");
-        QTest::newRow("radians") << "txbRadians" << 13;
-        QTest::newRow("to add") << "txbToAdd" << 13;
-        QTest::newRow("degrees") << "txbDegrees" << 8;
-        QTest::newRow("minutes") << "txbMinutes" << 5;
-        QTest::newRow("seconds") << "txbSeconds" << 5;
+    void windowPlacement_data() {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<double>("dpi");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("1024x768") << QSize(1024, 768) << 96.0 << QRect(128, 77, 797, 239);
+        QTest::newRow("1920x1080 at 144 dpi")
+            << QSize(1920, 1080) << 144.0 << QRect(240, 108, 1196, 359);
     }
-    void maxLengths() {
-        QFETCH(QString, name);
-        QFETCH(int, most);
+    void windowPlacement() {
+        QFETCH(QSize, screen);
+        QFETCH(double, dpi);
+        QFETCH(QRect, geometry);
+        FakePlatform fake;
+        fake.screen.size = screen;
+        fake.screen.dpi = dpi;
+        frmMain window(fake.platform);
+        window.Form_Load();
+        QCOMPARE(QRect(window.pos(), window.size()), geometry);
+        QCOMPARE(window.minimumSize(), geometry.size());
+        QCOMPARE(window.maximumSize(), geometry.size());
+    }
+
+    void geometryAt96Dpi() {
+        FakePlatform fake;
+        frmMain window(fake.platform);
+        window.Form_Load();
+        const auto text = [](const char *name, const QRect &r) {
+            return QStringLiteral("%1 %2,%3 %4x%5")
+                .arg(name)
+                .arg(r.x())
+                .arg(r.y())
+                .arg(r.width())
+                .arg(r.height());
+        };
+        const auto px = [](int twips) { return qRound(twips / 15.0); };
+        QStringList actual, expected;
+        for (const Place &p : Places) {
+            actual << text(p.name, window.findChild<QWidget *>(p.name)->geometry());
+            expected << text(p.name, QRect(px(p.left), px(p.top), px(p.width), px(p.height)));
+        }
+        QCOMPARE(actual, expected);
+    }
+
+    void tabOrderFollowsTheTable() {
         LoadedWindow w;
-        w.type(name.toLatin1(), QString(most + 1, QLatin1Char('1')));
-        QCOMPARE(w.field(name.toLatin1())->text(), QString(most, QLatin1Char('1')));
+        QStringList expected, visited;
+        for (const Place &place : Places)
+            if (!qobject_cast<QLabel *>(w.get(place.name)) && w.get(place.name)->isEnabled())
+                expected << place.name;
+        expected << expected.first();
+        for (qsizetype step = 0; step < expected.size(); ++step) {
+            QWidget *focus = w.focus();
+            while (focus && focus->parentWidget() != &w.window)
+                focus = focus->parentWidget();
+            visited << (focus ? focus->objectName() : QString());
+            QTest::keyClick(w.focus(), Qt::Key_Tab);
+        }
+        QCOMPARE(visited, expected);
+    }
+
+    void checkBoxRules_data() {
+        QTest::addColumn<QStringList>("row");
+        addRow("decimal greys rounding, enables units", {"chkDecimal", "XoXO"});
+        addRow("decimal off again", {"chkDecimal chkDecimal", "OOxo"});
+        addRow("rounding greys decimal, units stay greyed", {"chkRoundToMinutes", "oXxo"});
+        addRow("rounding off again", {"chkRoundToMinutes chkRoundToMinutes", "OOxo"});
+        addRow("greyed decimal cannot be checked", {"chkRoundToMinutes chkDecimal", "oXxo"});
+        addRow("greyed rounding cannot be checked", {"chkDecimal chkRoundToMinutes", "XoXO"});
+        addRow("minutes kept while greyed", {"chkDecimal optDecMinutes chkDecimal", "OOox"});
+        addRow("minutes kept when enabled again",
+               {"chkDecimal optDecMinutes chkDecimal chkDecimal", "XoOX"});
+    }
+    void checkBoxRules() {
+        const auto [clicks, state] = cells<2>();
+        LoadedWindow w;
+        for (const QString &name : clicks.split(u' ')) {
+            auto *control = w.get<QAbstractButton>(name);
+            QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(8, control->height() / 2));
+        }
+        QCOMPARE(optionState(w), state);
+    }
+
+    void checkBoxKeyFocusesRadiansToDegrees() {
+        for (const char *name : {"chkDecimal", "chkRoundToMinutes"}) {
+            LoadedWindow w;
+            w.get(name)->setFocus();
+            QTest::keyClick(w.get(name), Qt::Key_Space);
+            QVERIFY(w.get<QAbstractButton>(name)->isChecked());
+            QCOMPARE(w.focus(), w.button("cmdRad2Deg"));
+        }
+    }
+
+    void operationsReadTheOptions() {
+        LoadedWindow w;
+        w.click("chkDecimal");
+        w.click("optDecMinutes");
+        OutputOptions options = w.window.currentOutputOptions();
+        QVERIFY(options.decimalOutput && options.decimalUnit == DecimalUnit::Minutes);
+        w.click("chkDecimal");
+        w.click("chkRoundToMinutes");
+        options = w.window.currentOutputOptions();
+        QVERIFY(!options.decimalOutput && options.roundToMinutes);
+    }
+
+    // An entry chosen by key (or a click on the open list) reaches the next conversion, and
+    // the caret goes to the end of the radians.
+    void choosingFromTheList_data() {
+        QTest::addColumn<QStringList>("row");
+        addRow("Up to 7", {"Up", "1", "1.50000"});
+        addRow("Down to 9", {"Down", "3", "1.5000000"});
+        addRow("mouse on 6", {"", "0", "1.5000"});
+        addRow("mouse on 9", {"", "3", "1.5000000"});
+    }
+    void choosingFromTheList() {
+        const auto [key, index, radians] = cells<3>();
+        LoadedWindow w;
+        w.field("txbRadians")->setText("1.5");
+        w.field("txbRadians")->setCursorPosition(0);
+        auto *list = w.get<QComboBox>("cboDecimalPlaces");
+        if (!key.isEmpty()) {
+            list->setFocus();
+            QTest::keySequence(list, QKeySequence(key));
+        } else {
+            list->showPopup();
+            QAbstractItemView *view = list->view();
+            QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+            const QRect item = view->visualRect(view->model()->index(index.toInt(), 0));
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+        }
+        QTRY_COMPARE(w.focus(), w.field("txbRadians"));
+        QCOMPARE(list->currentIndex(), index.toInt());
+        QCOMPARE(w.field("txbRadians")->cursorPosition(), 3);
+        w.click("cmdRad2Deg");
+        QCOMPARE(w.field("txbRadians")->text(), radians);
+    }
+
+    // Typing in the list's text, whether or not it names an entry, leaves the precision.
+    void editingTheTextKeepsPrecision_data() {
+        QTest::addColumn<QStringList>("row");
+        addRow("12 then Enter", {"12", "Return"});
+        addRow("6 then Enter", {"6", "Return"});
+        addRow("9 then Tab", {"9", "Tab"});
+    }
+    void editingTheTextKeepsPrecision() {
+        const auto [typed, finish] = cells<2>();
+        LoadedWindow w;
+        auto *list = w.get<QComboBox>("cboDecimalPlaces");
+        list->setFocus();
+        list->lineEdit()->selectAll();
+        QTest::keyClicks(list->lineEdit(), typed);
+        QTest::keySequence(list->lineEdit(), QKeySequence(finish));
+        QCOMPARE(w.window.currentOutputOptions().precision, 7);
+        QCOMPARE(list->count(), 4);
+        QCOMPARE(list->currentText(), typed);
     }
 };
 

@@ -5,20 +5,14 @@
 #include <memory>
 
 QObject *makeStartUpTest();
-QObject *makeOptionsTest();
-QObject *makeKeysTest();
 QObject *makeCommandsTest();
-QObject *makeOperationsTest();
-QObject *makeLayoutTest();
-QObject *makeHelpersTest();
 
 // The window's tests, one object per concern, run in one process.
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     InstallFontSubstitutes();
     int failed = 0;
-    for (auto make : {makeStartUpTest, makeOptionsTest, makeKeysTest, makeCommandsTest,
-                      makeOperationsTest, makeLayoutTest, makeHelpersTest}) {
+    for (auto make : {makeStartUpTest, makeCommandsTest}) {
         std::unique_ptr<QObject> test(make());
         failed += QTest::qExec(test.get(), argc, argv);
     }
