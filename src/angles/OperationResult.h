@@ -28,8 +28,8 @@ struct Message {
 // stand afterwards, also when a message follows.
 struct OperationResult {
     Fields fields;
-    std::string append;            // appended to the output box (CR LF line ends); may be empty
-    bool outputToComma = false;    // afterwards every "." of the whole output becomes ","
+    std::string append;         // appended to the output box (CR LF line ends); may be empty
+    bool outputToComma = false; // afterwards every "." of the whole output becomes ","
     std::optional<Message> message;
 };
 

@@ -1,14 +1,11 @@
 #pragma once
 
+#include "Twips.h"
+
 // The catalogue window's design values in twips.
 namespace CatalogueLayout {
 
-struct TwipsRect {
-    int left;
-    int top;
-    int width;
-    int height;
-};
+using TwipsRect = Twips::Rect;
 
 inline constexpr int ClientWidth = 9195;
 inline constexpr int ClientHeight = 6420;

@@ -147,8 +147,8 @@ void frmQSsoftware::showEvent(QShowEvent *event) {
 void frmQSsoftware::Form_Load() {
     using namespace CatalogueLayout;
     const auto px = [this](int twips) { return Twips::toPixels(twips, dpi); };
-    const auto place = [&px](QWidget *widget, const TwipsRect &r) {
-        widget->setGeometry(px(r.left), px(r.top), px(r.width), px(r.height));
+    const auto place = [this](QWidget *widget, const TwipsRect &r) {
+        widget->setGeometry(Twips::toPixels(r, dpi));
     };
     const Geometry g = CatalogueLayout::geometry();
 

@@ -6,7 +6,8 @@
 
 namespace StrProc {
 
-// Non-overlapping, exact occurrences of part in text; 0 when either is empty ("aaa" holds "aa" once).
+// Non-overlapping, exact occurrences of part in text; 0 when either is empty ("aaa" holds "aa"
+// once).
 std::int32_t CountOccurrences(std::string_view text, std::string_view part);
 
 // Removes leading and trailing space characters (only ' ', as the fields are trimmed).

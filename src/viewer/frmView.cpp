@@ -199,8 +199,7 @@ void frmView::setCopyCaption(bool forSelection) {
 }
 
 void frmView::place(QWidget *control, const frmViewLayout::Rect &rect) {
-    control->setGeometry(toPixels(rect.left), toPixels(rect.top), toPixels(rect.width),
-                         toPixels(rect.height));
+    control->setGeometry(Twips::toPixels(rect, platform.screen.logicalDpi()));
 }
 
 int frmView::toPixels(int twips) const {

@@ -1,14 +1,11 @@
 #pragma once
 
+#include "Twips.h"
+
 // The viewer's design, in twips.
 namespace frmViewLayout {
 
-struct Rect {
-    int left;
-    int top;
-    int width;
-    int height;
-};
+using Rect = Twips::Rect;
 
 constexpr int clientWidth = 11670;
 constexpr int clientHeight = 6585;

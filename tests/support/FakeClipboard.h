@@ -4,14 +4,12 @@
 
 class FakeClipboard : public Clipboard {
 public:
-    void clear() override
-    {
+    void clear() override {
         text.clear();
         hasText = false;
         ++clears;
     }
-    void setText(const QString &t) override
-    {
+    void setText(const QString &t) override {
         text = t;
         hasText = true;
     }

@@ -12,8 +12,7 @@ public:
         QString title;
         BoxIcon icon;
     };
-    void show(QWidget *, const QString &text, const QString &title, BoxIcon icon) override
-    {
+    void show(QWidget *, const QString &text, const QString &title, BoxIcon icon) override {
         shown.append({text, title, icon});
     }
     QList<Shown> shown;

@@ -7,8 +7,7 @@
 // Records the addresses opened and answers with `result`.
 class FakeWebLauncher : public WebLauncher {
 public:
-    int open(const QString &address) override
-    {
+    int open(const QString &address) override {
         opened.append(address);
         return result;
     }
