@@ -43,10 +43,12 @@ void startUpMessages(QtMsgType type, const QMessageLogContext &, const QString &
     std::_Exit(1);
 }
 
-// The committed renders of the scalable icon, so that no SVG support has to be installed.
+// The committed renders of the scalable icon, so that no SVG support has to be installed. Only
+// the sizes a title bar or task switcher uses: each one is decoded when the window is shown, and
+// the desktop takes its larger ones from the installed icon theme.
 QIcon applicationIcon() {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
+    for (int size : {16, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
     return icon;
 }
