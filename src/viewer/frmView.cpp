@@ -63,6 +63,13 @@ void frmView::connectHandlers() {
 bool frmView::event(QEvent *event) {
     if (event->type() == QEvent::WindowActivate)
         Form_Activate();
+    // A window manager adds its frame only after the window is shown, which changes the outer
+    // size the layout works from without resizing the inside; the move it makes then, or at
+    // the latest the activation, is the first sign of it.
+    const bool frameMayHaveChanged =
+        event->type() == QEvent::Move || event->type() == QEvent::WindowActivate;
+    if (frameMayHaveChanged && isVisible() && frameGeometry().size() != laidOutFor)
+        Form_Resize();
     return QWidget::event(event);
 }
 
@@ -148,6 +155,7 @@ void frmView::Form_Resize() {
     const QSize outer = frameGeometry().size().expandedTo(minimumOuter);
     if (outer != frameGeometry().size())
         resize(outer - decorations);
+    laidOutFor = outer;
 
     const int textLeft = toPixels(frmViewLayout::txbText1.left);
     const int textTop = toPixels(frmViewLayout::txbText1.top);

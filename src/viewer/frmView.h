@@ -51,4 +51,5 @@ private:
     bool blnFileDisplayed = false;
     bool blnUnloaded = false;
     bool loading = false;
+    QSize laidOutFor; // the outer size the controls were last placed for
 };

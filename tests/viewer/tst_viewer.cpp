@@ -234,21 +234,34 @@ private slots:
 
     void layoutKeepsMinimaAndMargins_data() {
         QTest::addColumn<double>("dpi");
-        QTest::addColumn<QSize>("asked");  // twips
-        QTest::addColumn<QSize>("window"); // twips
-        QTest::newRow("too narrow and too low") << 96.0 << QSize(3000, 1000) << QSize(8000, 2000);
-        QTest::newRow("too low") << 96.0 << QSize(11000, 1500) << QSize(11000, 2000);
-        QTest::newRow("large enough") << 96.0 << QSize(11000, 7000) << QSize(11000, 7000);
-        QTest::newRow("too small at 144 dpi") << 144.0 << QSize(3000, 1000) << QSize(8000, 2000);
+        QTest::addColumn<QSize>("asked");    // twips
+        QTest::addColumn<QSize>("window");   // twips
+        QTest::addColumn<bool>("frameLate"); // the frame comes after the showing
+        QTest::newRow("too narrow and too low")
+            << 96.0 << QSize(3000, 1000) << QSize(8000, 2000) << false;
+        QTest::newRow("too low") << 96.0 << QSize(11000, 1500) << QSize(11000, 2000) << false;
+        QTest::newRow("large enough") << 96.0 << QSize(11000, 7000) << QSize(11000, 7000) << false;
+        QTest::newRow("too small at 144 dpi")
+            << 144.0 << QSize(3000, 1000) << QSize(8000, 2000) << false;
+        // The design size with the offscreen frame of 2 pixels a side, so the inside is kept.
+        QTest::newRow("frame added after showing")
+            << 96.0 << QSize(11730, 6645) << QSize(11730, 6645) << true;
     }
     void layoutKeepsMinimaAndMargins() {
         QFETCH(double, dpi);
         QFETCH(QSize, asked);
         QFETCH(QSize, window);
+        QFETCH(bool, frameLate);
         FakePlatform fakes;
         fakes.screen.dpi = dpi;
         frmView view(fakes.platform);
+        view.setWindowFlag(Qt::FramelessWindowHint, frameLate);
         showAndLoad(view);
+        if (frameLate) { // as a window manager does: the frame, then a move, the inside unchanged
+            view.setWindowFlag(Qt::FramelessWindowHint, false);
+            view.show();
+            view.move(view.pos() + QPoint(1, 1));
+        }
         const auto size = [dpi](QSize twips) {
             return QSize(px(twips.width(), dpi), px(twips.height(), dpi));
         };
