@@ -32,29 +32,23 @@ QStringList exampleLines() {
     return lines;
 }
 
-// command: "r" radians to degrees, "d" degrees to radians, "+" or "-"; typed: radians|toAdd,
-// or degrees|minutes|seconds|sign; options: "p5", "decimal degrees", "decimal minutes",
-// "round to minutes", or empty for the start options.
-OperationResult run(const QString &command, const QString &typed, const QString &options = {}) {
-    const QStringList t = (typed + QStringLiteral("|||")).split(u'|');
-    OutputOptions o;
-    o.precision = options == QStringLiteral("p5") ? 5 : 7;
-    o.decimalOutput = options.startsWith(QStringLiteral("decimal"));
-    o.decimalUnit =
-        options.endsWith(QStringLiteral("minutes")) ? DecimalUnit::Minutes : DecimalUnit::Degrees;
-    o.roundToMinutes = options == QStringLiteral("round to minutes");
-    Fields f;
-    if (command == "d") {
-        f.degrees = t[0].toStdString();
-        f.minutes = t[1].toStdString();
-        f.seconds = t[2].toStdString();
-        f.sign = t[3].toStdString();
-        return Operations::DegreesToRadians(f, o);
-    }
-    f.radians = t[0].toStdString();
-    f.toAdd = t[1].toStdString();
-    return command == "r" ? Operations::RadiansToDegrees(f, o)
-                          : Operations::PlusMinus(command == "-" ? 1 : 0, f, o);
+// "command typed options": the command "r" radians to degrees, "d" degrees to radians, "+" or
+// "-"; typed radians|toAdd or degrees|minutes|seconds|sign; options "p5", "decimal degrees",
+// "decimal minutes", "round to minutes", or none for the start options.
+OperationResult run(const QString &example) {
+    const QString command = example.section(u' ', 0, 0), options = example.section(u' ', 2);
+    const QStringList t = example.section(u' ', 1, 1).split(u'|');
+    const qsizetype at = command == "d" ? 2 : 0; // degrees come third among the fields
+    const auto typed = [&](qsizetype field) { return t.value(field - at).toStdString(); };
+    const Fields f{typed(0), typed(1), typed(2), typed(3), typed(4), typed(5)};
+    const OutputOptions o{.precision = std::int16_t(options == "p5" ? 5 : 7),
+                          .decimalOutput = options.startsWith("decimal"),
+                          .decimalUnit = options.endsWith("minutes") ? DecimalUnit::Minutes
+                                                                     : DecimalUnit::Degrees,
+                          .roundToMinutes = options == "round to minutes"};
+    return command == "d"   ? Operations::DegreesToRadians(f, o)
+           : command == "r" ? Operations::RadiansToDegrees(f, o)
+                            : Operations::PlusMinus(command == "-" ? 1 : 0, f, o);
 }
 
 } // namespace
@@ -64,24 +58,13 @@ class tst_HelpText : public QObject {
 private slots:
     // Every worked example of the help is what Angulor writes, and every one is checked here.
     void showsWhatAngulorWrites() {
-        const QStringList examples[] = {{"r", "1"},
-                                        {"r", "-1"},
-                                        {"r", "1", "decimal degrees"},
-                                        {"r", "1", "decimal minutes"},
-                                        {"r", "1", "round to minutes"},
-                                        {"r", "0.5", "p5"},
-                                        {"r", "1,5"},
-                                        {"d", "12|30|15"},
-                                        {"d", "12|30|15|-"},
-                                        {"d", "1,5"},
-                                        {"+", "1.5|2"},
-                                        {"+", "3.500000|2"},
-                                        {"+", "5.500000|2"},
-                                        {"-", "1|2"}};
         QStringList produced;
-        for (const QStringList &example : examples) {
-            const OperationResult result = run(example[0], example[1], example.value(2));
-            QVERIFY(!result.message);
+        for (const char *example :
+             {"r 1", "r -1", "r 1 decimal degrees", "r 1 decimal minutes", "r 1 round to minutes",
+              "r 0.5 p5", "r 1,5", "d 12|30|15", "d 12|30|15|-", "d 1,5", "+ 1.5|2", "+ 3.500000|2",
+              "+ 5.500000|2", "- 1|2"}) {
+            const OperationResult result = run(example);
+            QVERIFY2(!result.message, example);
             produced << QString::fromStdString(ApplyToOutput("", result)).trimmed();
         }
         QStringList shown = exampleLines();
@@ -92,27 +75,18 @@ private slots:
     }
 
     void quotesEachMessage_data() {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("typed");
-        QTest::newRow("radians out of range") << "r"
-                                              << "7";
-        QTest::newRow("add: radians out of range") << "+"
-                                                   << "7|1";
-        QTest::newRow("second value out of range") << "-"
-                                                   << "1|7";
-        QTest::newRow("invalid input") << "d"
-                                       << "-5";
-        QTest::newRow("degrees out of range") << "d"
-                                              << "361";
-        QTest::newRow("minutes out of range") << "d"
-                                              << "1|60";
-        QTest::newRow("seconds out of range") << "d"
-                                              << "1||60";
+        QTest::addColumn<QString>("example");
+        QTest::newRow("radians out of range") << "r 7";
+        QTest::newRow("add: radians out of range") << "+ 7|1";
+        QTest::newRow("second value out of range") << "- 1|7";
+        QTest::newRow("invalid input") << "d -5";
+        QTest::newRow("degrees out of range") << "d 361";
+        QTest::newRow("minutes out of range") << "d 1|60";
+        QTest::newRow("seconds out of range") << "d 1||60";
     }
     void quotesEachMessage() {
-        QFETCH(QString, command);
-        QFETCH(QString, typed);
-        const OperationResult result = run(command, typed);
+        QFETCH(QString, example);
+        const OperationResult result = run(example);
         QVERIFY(result.message);
         const QString quoted = '"' + QString::fromStdString(result.message->text) + '"';
         QVERIFY2(helpText().contains(quoted), qPrintable(quoted));
@@ -130,21 +104,20 @@ private slots:
             QVERIFY2(help.contains(caption), qPrintable(caption));
     }
 
+    // Printable bytes only: no control characters, none of the five undefined bytes, and no
+    // lead byte of UTF-8.
     void isPlainWindows1252WithCrLf() {
         const QByteArray bytes = helpBytes();
         QVERIFY(bytes.endsWith("\r\n"));
         QVERIFY(bytes.contains("57\xB0 17' 45\""));
         const QList<QByteArray> lines = bytes.split('\n');
         for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
-            const QByteArray &line = lines[i];
             const QByteArray where = "line " + QByteArray::number(i + 1);
-            QVERIFY2(line.endsWith('\r') && line.size() - 1 <= 100, where.constData());
-            for (const char c : line.first(line.size() - 1)) {
-                const auto byte = static_cast<unsigned char>(c);
-                // Control characters, the five undefined bytes, and the lead bytes of UTF-8.
-                for (const unsigned char bad : {0x7F, 0x81, 0x8D, 0x8F, 0x90, 0x9D, 0xC2, 0xC3})
-                    QVERIFY2(byte >= 0x20 && byte != bad, where.constData());
-            }
+            QVERIFY2(lines[i].endsWith('\r') && lines[i].size() - 1 <= 100, where.constData());
+            for (const char c : lines[i].chopped(1))
+                QVERIFY2(static_cast<unsigned char>(c) >= 0x20 &&
+                             !QByteArray("\x7F\x81\x8D\x8F\x90\x9D\xC2\xC3").contains(c),
+                         where.constData());
         }
     }
 
