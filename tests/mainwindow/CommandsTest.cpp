@@ -1,8 +1,6 @@
 #include "LoadedWindow.h"
-#include "OutputBox.h"
 
 #include <QKeySequence>
-#include <QTextCursor>
 #include <QTimer>
 
 namespace {
@@ -28,7 +26,9 @@ public:
 class CommandsTest : public QObject {
     Q_OBJECT
 private slots:
-    // The field, the key ("Num+" on the keypad), the output it gives.
+    // The field, the key ("Num+" on the keypad), the output it gives. Only the release of an
+    // Enter whose press the same field received converts: "press" is an Enter pressed in the
+    // field and released in the radians, "release" only the release in the field.
     void keyInAField_data() {
         QTest::addColumn<QStringList>("row");
         addRow("radians Return", {"txbRadians", "Return", RadiansLine});
@@ -39,8 +39,9 @@ private slots:
         addRow("degrees Return", {"txbDegrees", "Return", DegreesLine});
         addRow("minutes Return", {"txbMinutes", "Return", DegreesLine});
         addRow("seconds keypad Enter", {"txbSeconds", "Num+Enter", DegreesLine});
-        addRow("seconds Shift+Return", {"txbSeconds", "Shift+Return", DegreesLine});
         addRow("value to add: nothing", {"txbToAdd", "Return", ""});
+        addRow("release without a press: nothing", {"txbRadians", "release", ""});
+        addRow("pressed in degrees, released in radians: nothing", {"txbDegrees", "press", ""});
         for (const char *field : {"txbRadians", "txbDegrees", "txbMinutes", "txbSeconds"})
             for (const char *key : {"Esc", "5", "Tab"})
                 QTest::addRow("%s %s: nothing", field, key) << QStringList{field, key, ""};
@@ -50,31 +51,14 @@ private slots:
         LoadedWindow w;
         w.setFields("1||90|||"); // both conversions have input: the output shows which ran
         w.field(field)->setFocus();
-        const QKeyCombination key = QKeySequence(keys)[0];
-        QTest::keyClick(w.field(field), key.key(), key.keyboardModifiers());
+        if (keys == u"press")
+            QTest::keyPress(w.field(field), Qt::Key_Return);
+        if (keys == u"press" || keys == u"release")
+            QTest::keyRelease(w.field("txbRadians"), Qt::Key_Return);
+        else
+            QTest::keySequence(w.field(field), QKeySequence(keys));
         QCOMPARE(w.output(), output);
         QVERIFY(w.fake.messages.shown.isEmpty());
-    }
-
-    // Only the release of an Enter whose press the same field received converts.
-    void enterRunsOnRelease_data() {
-        QTest::addColumn<QStringList>("row");
-        addRow("press and release in radians", {"txbRadians", RadiansLine});
-        addRow("press elsewhere", {"txbDegrees", ""});
-        addRow("no press at all", {"", ""});
-    }
-    void enterRunsOnRelease() {
-        const auto [pressedIn, output] = cells<2>();
-        LoadedWindow w;
-        w.field("txbRadians")->setText("1");
-        if (!pressedIn.isEmpty()) {
-            w.field(pressedIn)->setFocus();
-            QTest::keyPress(w.field(pressedIn), Qt::Key_Return);
-            QCOMPARE(w.output(), QString());
-        }
-        w.field("txbRadians")->setFocus();
-        QTest::keyRelease(w.field("txbRadians"), Qt::Key_Return);
-        QCOMPARE(w.output(), output);
     }
 
     void enterOnAMessageDoesNotLoop() {
@@ -105,6 +89,12 @@ private slots:
                                       "12\u00B0 30' 15\" = 0.218239 radians\n"});
         addRow("comma rewrites earlier lines", {"cmdDeg2Rad", "||1,5|||", "0,026180||1,5|0|0|",
                                                 "1,5\u00B0 0' 0\" = 0,026180 radians\n"});
+        addRow("decimal degrees", {"chkDecimal cmdRad2Deg", "1|||||", "1.000000||57|17|45|",
+                                   "1.000000 radians = 57.29578\u00B0\n"});
+        addRow("decimal minutes", {"chkDecimal optDecMinutes cmdRad2Deg", "1|||||",
+                                   "1.000000||57|17|45|", "1.000000 radians = 57\u00B017.747'\n"});
+        addRow("rounded to minutes", {"chkRoundToMinutes cmdRad2Deg", "1|||||", "1.000000||57|18||",
+                                      "1.000000 radians = 57\u00B018'\n"});
         addRow("add", {"cmdPlusMinus(0)", "1.5|2||||", "3.500000|2||||",
                        "(1.5 + 2) mod 2pi = 3.500000\n"});
         addRow("add without a line",
@@ -118,8 +108,7 @@ private slots:
         LoadedWindow w;
         w.outputBox()->setPlainText(Earlier);
         w.setFields(before);
-        for (const QString &name : clicks.split(u' '))
-            QTest::mouseClick(w.get<QAbstractButton>(name), Qt::LeftButton);
+        w.click(clicks);
         QCOMPARE(w.fields(), after);
         QCOMPARE(w.output(),
                  (line.contains(u',') ? QString(Earlier).replace(u'.', u',') : Earlier) + line);
@@ -132,25 +121,25 @@ private slots:
         QVERIFY(w.fake.messages.shown.isEmpty());
     }
 
-    // The button, the fields, the message's text, title and icon, where the focus goes.
+    // The button, the fields, the message's text, title and icon ("i" information, "!"
+    // exclamation), where the focus goes.
     void messages_data() {
         QTest::addColumn<QStringList>("row");
-        const QString info = QString::number(int(BoxIcon::Information));
         addRow("radians out of range", {"cmdRad2Deg", "6.2833|||||", "Radians out of range",
-                                        "Radians to degrees", info, "txbRadians"});
+                                        "Radians to degrees", "i", "txbRadians"});
         addRow("invalid degrees",
                {"cmdDeg2Rad", "||1e3|||", "Invalid input for degrees, minutes or seconds.",
-                "Degrees to radians", QString::number(int(BoxIcon::Exclamation)), "cmdDeg2Rad"});
+                "Degrees to radians", "!", "cmdDeg2Rad"});
         addRow("degrees out of range", {"cmdDeg2Rad", "||360.5|||", "Degrees out of range",
-                                        "Degrees to radians", info, "txbDegrees"});
+                                        "Degrees to radians", "i", "txbDegrees"});
         addRow("minutes out of range", {"cmdDeg2Rad", "||1|60||", "Minutes out of range",
-                                        "Degrees to radians", info, "txbMinutes"});
+                                        "Degrees to radians", "i", "txbMinutes"});
         addRow("seconds out of range", {"cmdDeg2Rad", "||1|1|59.5|", "Seconds out of range",
-                                        "Degrees to radians", info, "txbSeconds"});
+                                        "Degrees to radians", "i", "txbSeconds"});
         addRow("add: first value",
-               {"cmdPlusMinus(0)", "-7|1||||", "Radians out of range", "Add", info, "txbRadians"});
+               {"cmdPlusMinus(0)", "-7|1||||", "Radians out of range", "Add", "i", "txbRadians"});
         addRow("subtract: second value", {"cmdPlusMinus(1)", "1|7||||", "Second value out of range",
-                                          "Subtract'", info, "txbToAdd"});
+                                          "Subtract'", "i", "txbToAdd"});
     }
     void messages() {
         const auto [button, before, text, title, icon, focus] = cells<6>();
@@ -158,11 +147,12 @@ private slots:
         w.setFields(before);
         for (const char *name : FieldNames)
             w.field(name)->setCursorPosition(0);
-        QTest::mouseClick(w.button(button), Qt::LeftButton);
+        w.click(button);
         QCOMPARE(w.fake.messages.shown.size(), 1);
         QCOMPARE(w.fake.messages.shown[0].text, text);
         QCOMPARE(w.fake.messages.shown[0].title, title);
-        QCOMPARE(int(w.fake.messages.shown[0].icon), icon.toInt());
+        QCOMPARE(w.fake.messages.shown[0].icon,
+                 icon == u"!" ? BoxIcon::Exclamation : BoxIcon::Information);
         QCOMPARE(w.output(), QString());
         QCOMPARE(w.focus(), w.get(focus));
         if (auto *field = qobject_cast<QLineEdit *>(w.focus())) {
@@ -186,7 +176,7 @@ private slots:
         w.setFields(" 1 |2|" + before);
         w.click("cmdChangeSign");
         QCOMPARE(w.fields(), " 1 |2|" + after);
-        QCOMPARE(w.focus(), w.button("cmdDeg2Rad"));
+        QCOMPARE(w.focus(), w.get("cmdDeg2Rad"));
         QCOMPARE(w.output(), QString());
     }
 
@@ -205,17 +195,17 @@ private slots:
         QCOMPARE(w.output(), output);
     }
 
-    // The radians converted one after the other, text then typed at the end of the output
-    // ("\n" Return, "\u2028" Shift+Return), whether part of it is selected, and the
-    // clipboard afterwards (empty: no text at all). The caret then ends the radians.
+    // The radians converted one after the other, the keys then typed at the end of the
+    // output, whether part of it is selected, and the clipboard afterwards (empty: no text at
+    // all). The caret then ends the radians.
     void copyOutput_data() {
         QTest::addColumn<QStringList>("row");
         const QString two = QStringLiteral(
             "1.000000 radians = 57\u00B0 17' 45\"\r\n2.000000 radians = 114\u00B0 35' 30\"\r\n");
         addRow("two results keep CR LF", {"1 2", "", "", two});
         addRow("a selection plays no part", {"1 2", "", "selected", two});
-        addRow("typed Return is CR LF", {"", "a\nb", "", "a\r\nb"});
-        addRow("typed Shift+Return is CR LF", {"", "a\u2028b", "", "a\r\nb"});
+        addRow("typed Return is CR LF", {"", "A Return B", "", "a\r\nb"});
+        addRow("typed Shift+Return is CR LF", {"", "A Shift+Return B", "", "a\r\nb"});
         addRow("empty output leaves no text", {"", "", "", ""});
     }
     void copyOutput() {
@@ -228,19 +218,10 @@ private slots:
         }
         QPlainTextEdit *output = w.outputBox();
         output->setFocus();
-        for (const QChar c : typed) {
-            if (c == u'\n' || c == QChar::LineSeparator)
-                QTest::keyClick(output, Qt::Key_Return,
-                                c == u'\n' ? Qt::NoModifier : Qt::ShiftModifier);
-            else
-                QTest::keyClicks(output, QString(c));
-        }
-        if (!selectPart.isEmpty()) {
-            QTextCursor cursor = output->textCursor();
-            cursor.setPosition(3);
-            cursor.setPosition(10, QTextCursor::KeepAnchor);
-            output->setTextCursor(cursor);
-        }
+        for (const QString &key : typed.split(u' ', Qt::SkipEmptyParts))
+            QTest::keySequence(output, QKeySequence(key));
+        if (!selectPart.isEmpty())
+            QTest::keyClick(output, Qt::Key_Up, Qt::ShiftModifier);
         w.field("txbRadians")->setText("1.5");
         w.field("txbRadians")->setCursorPosition(0);
         w.click("cmdCopyToClipboard");
@@ -250,23 +231,6 @@ private slots:
         QCOMPARE(w.focus(), w.field("txbRadians"));
         QCOMPARE(w.field("txbRadians")->cursorPosition(), 3);
         QVERIFY(!w.field("txbRadians")->hasSelectedText());
-    }
-
-    // Appended after typed text: the caret ends up after it, line breaks as CR LF.
-    void outputBoxAppend_data() {
-        QTest::addColumn<QStringList>("row");
-        addRow("CR LF stays one break", {"a\r\nb\r\n", "a\r\nb\r\n"});
-        addRow("lone LF becomes CR LF", {"a\nb", "a\r\nb"});
-        addRow("lone CR becomes CR LF", {"a\rb", "a\r\nb"});
-        addRow("degree and no-break space survive", {"57\u00B0\u00A0", "57\u00B0\u00A0"});
-    }
-    void outputBoxAppend() {
-        const auto [appended, text] = cells<2>();
-        QPlainTextEdit box;
-        OutputBox::SetText(box, "typed");
-        OutputBox::Append(box, appended.toStdString());
-        QCOMPARE(QString::fromStdString(OutputBox::Text(box)), "typed" + text);
-        QCOMPARE(box.textCursor().position(), box.document()->characterCount() - 1);
     }
 };
 

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
 #include <array>
 
@@ -18,9 +17,11 @@ inline const char *const FieldNames[] = {"txbRadians", "txbToAdd", "txbDegrees",
 // frmMain after Form_Load, shown, active and with recording fakes for every service.
 struct LoadedWindow {
     FakePlatform fake;
-    frmMain window{fake.platform};
+    frmMain window;
 
-    LoadedWindow() {
+    // The fake screen is set before the window is built: its constructor lays it out.
+    explicit LoadedWindow(QSize screen = {1024, 768}, double dpi = 96)
+        : window{(fake.screen.size = screen, fake.screen.dpi = dpi, fake.platform)} {
         window.Form_Load();
         window.activateWindow();
         if (!QTest::qWaitForWindowActive(&window))
@@ -34,11 +35,14 @@ struct LoadedWindow {
         return control;
     }
     QLineEdit *field(const QString &name) { return get<QLineEdit>(name); }
-    QPushButton *button(const QString &name) { return get<QPushButton>(name); }
     QPlainTextEdit *outputBox() { return get<QPlainTextEdit>("txbOutput"); }
     QString output() { return outputBox()->toPlainText(); }
     QWidget *focus() const { return QApplication::focusWidget(); }
-    void click(const QString &name) { get<QAbstractButton>(name)->click(); }
+    // Mouse clicks on the controls named, separated by blanks.
+    void click(const QString &names) {
+        for (const QString &name : names.split(u' '))
+            QTest::mouseClick(get(name), Qt::LeftButton);
+    }
 
     // "radians|to add|degrees|minutes|seconds|sign"
     QString fields() {

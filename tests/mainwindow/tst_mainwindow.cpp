@@ -12,9 +12,7 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     InstallFontSubstitutes();
     int failed = 0;
-    for (auto make : {makeStartUpTest, makeCommandsTest}) {
-        std::unique_ptr<QObject> test(make());
-        failed += QTest::qExec(test.get(), argc, argv);
-    }
+    for (auto make : {makeStartUpTest, makeCommandsTest})
+        failed += QTest::qExec(std::unique_ptr<QObject>(make()).get(), argc, argv);
     return failed == 0 ? 0 : 1;
 }
