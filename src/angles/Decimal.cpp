@@ -55,6 +55,7 @@ Digits Shortest(double value) {
         if (*p == '+') {
             ++p;
         }
+        // to_chars wrote these exponent digits itself: no user text reaches this parse.
         std::from_chars(p, end, exponent);
     }
     result.point = exponent + 1;
