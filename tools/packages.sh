@@ -2,6 +2,7 @@
 BUILD_PACKAGES=(build-essential cmake ninja-build ccache qt6-base-dev libgl-dev fonts-liberation)
 RUN_PACKAGES=(xdg-utils)
 TEST_PACKAGES=(xvfb xauth
+    libboost-dev # the exact model that the angle tests hold the operations against
     # the installed program: validators, the package build, a desktop to drive it on
     desktop-file-utils appstream dpkg-dev file python3 python3-gi
     openbox dbus-daemon dbus-session-bus-common at-spi2-core python3-pyatspi

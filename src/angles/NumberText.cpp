@@ -4,11 +4,16 @@
 #include "StrProc.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 
 namespace NumberText {
 
 namespace {
+
+// More decimals than any result shows; bounds the text of a fixed-decimals value.
+constexpr int MaxDecimals = 40;
 
 // The digits of a whole part and a fraction as they stand around the point; either may be
 // empty.
@@ -36,19 +41,17 @@ std::string Fixed(double value, int decimals) {
     if (!std::isfinite(value)) {
         return {};
     }
-    decimals = std::max(decimals, 0);
-    const auto rounded = Decimal::RoundedAt(Decimal::Shortest(value), decimals);
-    auto [whole, fraction] = Split(rounded);
-    if (whole.empty()) {
-        whole = "0";
-    }
-    fraction.resize(static_cast<std::size_t>(decimals), '0');
+    decimals = std::clamp(decimals, 0, MaxDecimals);
+    // The double's exact binary value is rounded here, not the decimal the user typed: after
+    // Round the value is rarely an exact half as a double, and its true side decides.
+    std::array<char, 320 + MaxDecimals> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                   std::chars_format::fixed, decimals)
+                         .ptr;
+    std::string text(buffer.data(), end);
     // A value that shows as zero gets no sign: -0.0000001 at 5 decimals is 0.00000.
-    std::string text = rounded.negative && !rounded.digits.empty() ? "-" : "";
-    text += whole;
-    if (decimals > 0) {
-        text += '.';
-        text += fraction;
+    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) {
+        text.erase(0, 1);
     }
     return text;
 }

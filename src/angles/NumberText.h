@@ -5,8 +5,9 @@
 
 namespace NumberText {
 
-// value rounded to `decimals` decimals and written with exactly that many, a "0" before the
-// point below 1, "." as separator, no grouping, "-" only when the text is not all zeros.
+// The exact binary value rounded to `decimals` decimals (an exact binary half to even) and
+// written with exactly that many: a "0" before the point below 1, "." as separator, no
+// grouping, "-" only when the text is not all zeros.
 std::string Fixed(double value, int decimals);
 
 // "0" put before a text that begins with "."; anything else unchanged.

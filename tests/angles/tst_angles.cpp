@@ -316,11 +316,20 @@ private slots:
         row("nudged minutes round to zero", "6.2832", "decimal minutes", "360 0 0 ",
             "6.283185 radians = 360°0.000'");
         row("nudged minutes at precision 8", "3.14159265", "p8 decimal minutes", "180 0 0 ",
-            "3.1415926 radians = 180°0.0000'");
+            "3.1415927 radians = 180°0.0000'");
         row("nudged minutes below zero", "0.069813", "decimal minutes", "4 0 0 ",
             "0.069813 radians = 3°59.999'");
         row("minutes rounding to 60 carry", "6.2831822972", "p5 decimal minutes", "359 59 59 ",
             "6.2832 radians = 360°0.0'");
+        // After Round the value is seldom an exact half as a double: its binary side decides.
+        row("rounded value lies above the half", "0.857884466", "", "49 9 11 ",
+            "0.857885 radians = 49° 9' 11\"");
+        row("rounded value lies above the half, p6", "2.8046050", "p6", "160 41 31 ",
+            "2.80461 radians = 160° 41' 31\"");
+        row("rounded value lies above the half, p5", "1.083248", "p5", "62 3 56 ",
+            "1.0833 radians = 62° 3' 56\"");
+        row("rounded value lies above the half, near 2.5", "2.50000049", "", "143 14 22 ",
+            "2.500001 radians = 143° 14' 22\"");
         row("empty does nothing", "", "", "   ", "");
         row("above the snap ceiling", "6.2833", "", "   ", "", RadOut);
         row("far below", "-7", "", "   ", "", RadOut);

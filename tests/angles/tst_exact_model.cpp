@@ -1,0 +1,309 @@
+// The three operations against the exact model on many pseudo-random inputs with a fixed seed.
+// A failure prints the input, both texts and the command that reruns that one input.
+#include "ExactModel.h"
+#include "ModelComparison.h"
+
+#include <QTest>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <random>
+#include <string>
+
+using ModelComparison::Operation;
+
+namespace {
+
+// Inputs compared per operation; those the model steps aside from come on top.
+constexpr int CasesPerOperation = 20'000;
+
+// Deterministic on every machine: only the raw engine output is used, never a distribution.
+class Source {
+public:
+    explicit Source(std::uint64_t seed) : engine(seed) {}
+    int Below(int n) { return static_cast<int>(engine() % static_cast<std::uint64_t>(n)); }
+    bool Chance(int percent) { return Below(100) < percent; }
+    std::string Digits(int count) {
+        std::string text;
+        for (int i = 0; i < count; ++i) {
+            text += static_cast<char>('0' + Below(10));
+        }
+        return text;
+    }
+
+private:
+    std::mt19937_64 engine;
+};
+
+std::string WithDecimals(long double value, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*Lf", decimals, value);
+    return text;
+}
+
+long double RadiansOf(int degrees, int minutes, long double seconds) {
+    return (degrees + minutes / 60.0L + seconds / 3600.0L) / 360 * 6.28318530717958647692L;
+}
+
+std::string Commas(std::string text) {
+    for (char &c : text) {
+        if (c == '.') {
+            c = ',';
+        }
+    }
+    return text;
+}
+
+// A radians text as people type it, spread over the places where digits are decided.
+std::string RadiansText(Source &s, int precision) {
+    std::string text;
+    switch (s.Below(6)) {
+    case 0: // anywhere within a turn, any number of decimals
+        text = std::to_string(s.Below(7)) + "." + s.Digits(s.Below(12));
+        break;
+    case 1: // near zero
+        text = "0." + std::string(static_cast<std::size_t>(s.Below(9)), '0') +
+               s.Digits(1 + s.Below(4));
+        break;
+    case 2: // near the full turn
+        text = std::string("6.283185307179586").substr(0, 4 + s.Below(14)) + s.Digits(s.Below(4));
+        break;
+    case 3: { // near a whole degree, minute or second, a hair to either side
+        const long double hair = (s.Below(3) - 1) * s.Below(1000) * 1e-12L;
+        const long double seconds = s.Chance(50) ? 0 : s.Below(60);
+        text = WithDecimals(RadiansOf(s.Below(361), s.Below(60), seconds) + hair,
+                            precision - 1 + s.Below(5));
+        break;
+    }
+    case 4: // exactly the decimals of the rounding, and one more: the halves live here
+        text = std::to_string(s.Below(7)) + "." + s.Digits(precision - 1 + s.Below(3));
+        break;
+    default: { // what careless typing gives the lenient reader
+        static const char *const odd[] = {"abc",  "1.2.3", "&H3",   " 1 .5",  "1e-3", "-.5e1",
+                                          "+0.5", "1,5",   "",      " ",      "2E0",  "0x1p3",
+                                          ".",    "-0",    "1e999", "6.2833", "-7",   "5."};
+        text = odd[s.Below(static_cast<int>(std::size(odd)))];
+        break;
+    }
+    }
+    if (s.Chance(30)) {
+        text = "-" + text;
+    }
+    return s.Chance(25) ? Commas(text) : text;
+}
+
+std::string FieldText(Source &s, int whole, int maxLength) {
+    std::string text;
+    switch (s.Below(8)) {
+    case 0:
+        break; // empty
+    case 1:
+        text = std::to_string(whole) + "." + s.Digits(1 + s.Below(4));
+        break;
+    case 2:
+        text = "." + s.Digits(1 + s.Below(4));
+        break;
+    case 3:
+        text = " " + std::to_string(whole) + "  ";
+        break;
+    case 4: { // the odd ones: invalid characters, two separators, a trailing point
+        static const char *const odd[] = {"-5", "+5", "5 0", "1e3", "1..2", "1,5.2", "5.", "x"};
+        text = odd[s.Below(static_cast<int>(std::size(odd)))];
+        break;
+    }
+    default:
+        text = std::to_string(whole);
+        break;
+    }
+    text = text.substr(0, static_cast<std::size_t>(maxLength));
+    return s.Chance(20) ? Commas(text) : text;
+}
+
+ExactModel::Case RandomOptions(Source &s) {
+    ExactModel::Case in;
+    in.precision = 5 + s.Below(4);
+    switch (s.Below(4)) {
+    case 0:
+        in.decimalOutput = true;
+        break;
+    case 1:
+        in.decimalOutput = true;
+        in.decimalMinutes = true;
+        break;
+    case 2:
+        in.roundToMinutes = true;
+        break;
+    default:
+        break;
+    }
+    in.showPlusMinus = s.Chance(85);
+    in.output = s.Chance(50) ? "1.5 radians = 85.94367\xC2\xB0\r\n" : "";
+    return in;
+}
+
+ExactModel::Case RandomCase(Operation operation, Source &s) {
+    ExactModel::Case in = RandomOptions(s);
+    switch (operation) {
+    case Operation::RadiansToDegrees:
+        in.radians = RadiansText(s, in.precision);
+        break;
+    case Operation::DegreesToRadians: {
+        const int degrees = s.Chance(10) ? 360 : s.Below(361);
+        in.degrees = FieldText(s, degrees, 8);
+        in.minutes = FieldText(s, s.Chance(10) ? 59 + s.Below(2) : s.Below(60), 5);
+        in.seconds = FieldText(s, s.Chance(10) ? 59 + s.Below(2) : s.Below(60), 5);
+        in.sign = s.Chance(30) ? "-" : "";
+        break;
+    }
+    case Operation::Add:
+    case Operation::Subtract:
+        in.radians = s.Chance(5) ? "" : RadiansText(s, in.precision);
+        in.toAdd = s.Chance(5) ? "" : RadiansText(s, in.precision);
+        break;
+    }
+    return in;
+}
+
+std::uint64_t SeedOf(Operation operation) {
+    return 0x616e67756c6f72ULL + static_cast<std::uint64_t>(operation);
+}
+
+const char *NameOf(Operation operation) {
+    static const char *const names[] = {"rad2deg", "deg2rad", "add", "subtract"};
+    return names[static_cast<int>(operation)];
+}
+
+// ANGULOR_MODEL_CASE=rad2deg:1234 runs only that input of that operation.
+int OnlyCase(Operation operation) {
+    const char *only = std::getenv("ANGULOR_MODEL_CASE");
+    if (only == nullptr) {
+        return -1;
+    }
+    const std::string text(only);
+    const auto colon = text.find(':');
+    if (colon == std::string::npos || text.substr(0, colon) != NameOf(operation)) {
+        return -2;
+    }
+    return std::atoi(text.c_str() + colon + 1);
+}
+
+} // namespace
+
+class TestExactModel : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The model reads the worked examples as the program must: it is a reference, not a copy.
+    void modelGivesTheExamples_data() {
+        QTest::addColumn<int>("operation");
+        QTest::addColumn<QString>("typed"); // radians|toAdd|degrees|minutes|seconds|sign
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QString>("radians");
+        QTest::addColumn<QString>("line");
+        auto row = [](const char *name, Operation operation, const char *typed, const char *options,
+                      const char *radians, const char *line) {
+            QTest::newRow(name) << static_cast<int>(operation) << QString(typed) << QString(options)
+                                << QString(radians) << QString(line);
+        };
+        const auto r2d = Operation::RadiansToDegrees;
+        row("one radian", r2d, "1|||||", "", "1.000000", "1.000000 radians = 57° 17' 45\"");
+        row("comma mode", r2d, "1,5|||||", "", "1,500000", "1,500000 radians = 85° 56' 37\"");
+        row("snap", r2d, "-6.2832|||||", "", "-6.283185", "-6.283185 radians = -360° 0' 0\"");
+        row("decimal degrees", r2d, "-0.5|||||", "decimal degrees", "-0.500000",
+            "-0.500000 radians = -28.64789°");
+        row("minutes keep their degree", r2d, "0.2268|||||", "decimal minutes", "0.226800",
+            "0.226800 radians = 12°59.681'");
+        row("line stays below the turn", r2d, "6.2831|||||", "round to minutes", "6.283100",
+            "6.283100 radians = 359°59'");
+        row("binary side of the half", r2d, "0.857884466|||||", "", "0.857885",
+            "0.857885 radians = 49° 9' 11\"");
+        row("degrees, example a", Operation::DegreesToRadians, "||12|30|15|", "", "0.218239",
+            "12° 30' 15\" = 0.218239 radians");
+        row("degrees, comma", Operation::DegreesToRadians, "||1,5|1.5||", "", "0,026616",
+            "1,5° 1,5' 0\" = 0,026616 radians");
+        row("negative zero", Operation::DegreesToRadians, "||0|0|0|-", "", "-0.000000",
+            "-0° 0' 0\" = -0.000000 radians");
+        row("subtract", Operation::Subtract, "1|2||||", "", "5.283185",
+            "(1 - 2) mod 2pi = 5.283185");
+        row("add, first value -.5", Operation::Add, "-0.5|1||||", "", "0.500000",
+            "(-.5 + 1) mod 2pi = 0.500000");
+        row("rounded above the turn", Operation::Add, "6.2831853|0||||", "p5", "0.0000",
+            "(6.2832 + 0) mod 2pi = 0.0000");
+    }
+    void modelGivesTheExamples() {
+        QFETCH(int, operation);
+        QFETCH(QString, typed);
+        QFETCH(QString, options);
+        const QStringList field = typed.split('|');
+        ExactModel::Case in;
+        in.radians = field[0].toStdString();
+        in.toAdd = field[1].toStdString();
+        in.degrees = field[2].toStdString();
+        in.minutes = field[3].toStdString();
+        in.seconds = field[4].toStdString();
+        in.sign = field[5].toStdString();
+        in.precision = options.contains("p5") ? 5 : 7;
+        in.decimalOutput = options.contains("decimal");
+        in.decimalMinutes = options.contains("minutes") && in.decimalOutput;
+        in.roundToMinutes = options.contains("round to minutes");
+        const auto op = static_cast<Operation>(operation);
+        const ExactModel::Outcome out =
+            op == Operation::RadiansToDegrees ? ExactModel::RadiansToDegrees(in)
+            : op == Operation::DegreesToRadians
+                ? ExactModel::DegreesToRadians(in)
+                : ExactModel::PlusMinus(op == Operation::Add ? 0 : 1, in);
+        QCOMPARE(QString::fromStdString(out.open), QString());
+        QTEST(QString::fromStdString(out.radians), "radians");
+        QFETCH(QString, line);
+        QCOMPARE(QString::fromStdString(out.output), line + "\r\n");
+    }
+
+    void programAgreesWithModel_data() {
+        QTest::addColumn<int>("operation");
+        for (const auto operation : {Operation::RadiansToDegrees, Operation::DegreesToRadians,
+                                     Operation::Add, Operation::Subtract}) {
+            QTest::newRow(NameOf(operation)) << static_cast<int>(operation);
+        }
+    }
+    void programAgreesWithModel() {
+        QFETCH(int, operation);
+        const auto op = static_cast<Operation>(operation);
+        const int only = OnlyCase(op);
+        if (only == -2) {
+            QSKIP("ANGULOR_MODEL_CASE names another operation");
+        }
+        Source source(SeedOf(op));
+        std::map<std::string, int> open;
+        int compared = 0;
+        int mismatches = 0;
+        for (int i = 0;
+             only < 0 ? compared < CasesPerOperation && i < 2 * CasesPerOperation : i <= only;
+             ++i) {
+            const ExactModel::Case in = RandomCase(op, source);
+            if (only >= 0 && i != only) {
+                continue;
+            }
+            const auto verdict = ModelComparison::Compare(op, in);
+            if (!verdict.open.empty()) {
+                ++open[verdict.open];
+                continue;
+            }
+            ++compared;
+            if (!verdict.mismatch.empty() && ++mismatches <= 10) {
+                qWarning("%s\n%s  rerun: ANGULOR_MODEL_CASE=%s:%d %s programAgreesWithModel:%s",
+                         ModelComparison::Describe(op, in).c_str(), verdict.mismatch.c_str(),
+                         NameOf(op), i, qPrintable(QCoreApplication::applicationFilePath()),
+                         NameOf(op));
+            }
+        }
+        qInfo("%s: %d inputs compared", NameOf(op), compared);
+        for (const auto &[point, count] : open) {
+            qInfo("  %d skipped, open point: %s", count, point.c_str());
+        }
+        QCOMPARE(mismatches, 0);
+        QVERIFY(only >= 0 || compared == CasesPerOperation);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExactModel)
+#include "tst_exact_model.moc"
