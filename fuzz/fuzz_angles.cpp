@@ -1,5 +1,7 @@
 // Any text in any field with any options: the readers and the three operations must neither
-// crash nor let an out-of-range, infinite or malformed value reach a field or the output.
+// crash nor let an out-of-range, infinite or malformed value reach a field or the output, and
+// every text they write must be the one the exact model of the tests gives.
+#include "ModelComparison.h"
 #include "NumberReading.h"
 #include "NumberText.h"
 #include "Operations.h"
@@ -10,7 +12,10 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -71,9 +76,12 @@ void CheckNumbers(std::string_view text, int decimals) {
     // Within half a unit of the last decimal, give or take the binary error of both values.
     const double slack = 4 * std::numeric_limits<double>::epsilon() * std::fabs(value);
     CHECK(std::fabs(rounded - value) <= 0.5 * std::pow(10.0, -decimals) + slack);
+    // The fixed text rounds the double's exact value, so it may leave a typed decimal half on
+    // the other side than Round does; both stay within half a unit.
     const std::string fixed = NumberText::Fixed(value, decimals);
-    CHECK(NumberReading::ReadLeadingNumber(fixed) == rounded);
-    CHECK(fixed.front() != '-' || rounded != 0);
+    const double shown = NumberReading::ReadLeadingNumber(fixed);
+    CHECK(std::fabs(shown - value) <= 0.5 * std::pow(10.0, -decimals) + slack);
+    CHECK(fixed.front() != '-' || shown != 0);
     const std::string plain = NumberText::Plain(value);
     CHECK(!Contains(plain, "e") && plain != "-0");
     // 15 significant digits: within half a unit of the 15th digit.
@@ -166,6 +174,47 @@ void CheckPlusMinus(int index, const Fields &in, const OutputOptions &options) {
     CHECK(!options.showPlusMinus || result.append.starts_with("("));
 }
 
+// Inputs held against the model, and those it stepped aside from, by open point.
+struct ModelCounts {
+    long long compared = 0;
+    std::map<std::string, long long> open;
+
+    ~ModelCounts() {
+        std::fprintf(stderr, "model: %lld comparisons (each input feeds up to three operations)\n", compared);
+        for (const auto &[point, count] : open) {
+            std::fprintf(stderr, "model: %lld skipped, open point: %s\n", count, point.c_str());
+        }
+    }
+};
+ModelCounts counts;
+
+void CheckAgainstModel(ModelComparison::Operation operation, const Fields &in,
+                       const OutputOptions &options) {
+    ExactModel::Case c{in.radians,
+                       in.toAdd,
+                       in.degrees,
+                       in.minutes,
+                       in.seconds,
+                       in.sign,
+                       options.precision,
+                       options.decimalOutput,
+                       options.decimalUnit == DecimalUnit::Minutes,
+                       options.roundToMinutes,
+                       options.showPlusMinus,
+                       "0.5 radians = 28.64789\u00B0\r\n"};
+    const auto verdict = ModelComparison::Compare(operation, c);
+    if (!verdict.open.empty()) {
+        ++counts.open[verdict.open];
+        return;
+    }
+    ++counts.compared;
+    if (!verdict.mismatch.empty()) {
+        std::fprintf(stderr, "%s\n%s", ModelComparison::Describe(operation, c).c_str(),
+                     verdict.mismatch.c_str());
+        __builtin_trap();
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
@@ -204,5 +253,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     CheckRadiansToDegrees(fields, options);
     CheckDegreesToRadians(fields, options);
     CheckPlusMinus(index, fields, options);
+
+    using ModelComparison::Operation;
+    CheckAgainstModel(Operation::RadiansToDegrees, fields, options);
+    CheckAgainstModel(Operation::DegreesToRadians, fields, options);
+    if (index < 2) {
+        CheckAgainstModel(index == 0 ? Operation::Add : Operation::Subtract, fields, options);
+    }
     return 0;
 }
