@@ -1,5 +1,6 @@
 #include "LoadedWindow.h"
 
+#include <QComboBox>
 #include <QKeySequence>
 #include <QTimer>
 
@@ -59,6 +60,36 @@ private slots:
             QTest::keySequence(w.field(field), QKeySequence(keys));
         QCOMPARE(w.output(), output);
         QVERIFY(w.fake.messages.shown.isEmpty());
+    }
+
+    // The last digit through the window: the value rounded to one decimal more than shown lies
+    // a little above or below the half as a double, and that side decides.
+    void lastDigitOfTheRadians_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("precision");
+        QTest::addColumn<QString>("radians");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("p7") << "0.857884466" << 7 << "0.857885"
+                            << "0.857885 radians = 49\u00B0 9' 11\"\n";
+        QTest::newRow("p6") << "2.8046050" << 6 << "2.80461"
+                            << "2.80461 radians = 160\u00B0 41' 31\"\n";
+        QTest::newRow("p5") << "1.083248" << 5 << "1.0833"
+                            << "1.0833 radians = 62\u00B0 3' 56\"\n";
+        QTest::newRow("p7 near 2.5") << "2.50000049" << 7 << "2.500001"
+                                     << "2.500001 radians = 143\u00B0 14' 22\"\n";
+    }
+    void lastDigitOfTheRadians() {
+        QFETCH(QString, typed);
+        QFETCH(int, precision);
+        LoadedWindow w;
+        auto *list = w.get<QComboBox>("cboDecimalPlaces");
+        list->setCurrentIndex(precision - 5);
+        emit list->activated(precision - 5); // as when the entry is chosen
+        w.field("txbRadians")->setFocus();
+        QTest::keyClicks(w.field("txbRadians"), typed);
+        QTest::keyClick(w.field("txbRadians"), Qt::Key_Return);
+        QTEST(w.field("txbRadians")->text(), "radians");
+        QTEST(w.output(), "line");
     }
 
     void enterOnAMessageDoesNotLoop() {
