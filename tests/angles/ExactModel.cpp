@@ -79,7 +79,10 @@ double Nearest(const Q &value) {
     if (rest > Half || (rest == Half && (significand & 1) != 0)) {
         significand += 1;
     }
-    if (-shift + msb(significand) > 1023) {
+    if (significand == 0) { // below half the smallest double
+        return negative ? -0.0 : 0.0;
+    }
+    if (-shift + static_cast<long long>(msb(significand)) > 1023) {
         throw Open("a number too large for a double");
     }
     const double result = std::ldexp(significand.convert_to<double>(), static_cast<int>(-shift));
