@@ -1,5 +1,6 @@
 #include "Operations.h"
 #include "OutputBox.h"
+#include "PointWatch.h"
 #include "SignChange.h"
 #include "frmMain.h"
 
@@ -72,11 +73,13 @@ void frmMain::applyResult(const OperationResult &result) {
     if (lblSign->text() != sign)
         lblSign->setText(sign);
 
-    // A comma-mode result rewrites every earlier line too; anything else only appends.
-    if (result.outputToComma)
-        OutputBox::SetText(*txbOutput, ApplyToOutput(OutputBox::Text(*txbOutput), result));
-    else if (!result.append.empty())
-        OutputBox::Append(*txbOutput, result.append);
+    // A comma-mode result also turns the points of earlier lines into commas, in place;
+    // only the lines that may still hold one are read.
+    if (result.outputToComma || !result.append.empty()) {
+        OutputBox::Apply(*txbOutput, outputPoints->from(), result);
+        if (result.outputToComma)
+            outputPoints->noneLeft();
+    }
 
     if (!result.message)
         return;
