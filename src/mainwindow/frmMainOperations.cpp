@@ -74,11 +74,12 @@ void frmMain::applyResult(const OperationResult &result) {
         lblSign->setText(sign);
 
     // A comma-mode result also turns the points of earlier lines into commas, in place;
-    // only the lines that may still hold one are read.
-    if (result.outputToComma || !result.append.empty()) {
+    // only the lines that may still hold one are read. Any other result only appends.
+    if (result.outputToComma) {
         OutputBox::Apply(*txbOutput, outputPoints->from(), result);
-        if (result.outputToComma)
-            outputPoints->noneLeft();
+        outputPoints->noneLeft();
+    } else if (!result.append.empty()) {
+        OutputBox::Apply(*txbOutput, std::nullopt, result);
     }
 
     if (!result.message)
