@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The input fields of the main window as the operations read and write them.
 struct Fields {
@@ -35,3 +36,10 @@ struct OperationResult {
 
 // The output text after the result is applied to `output`.
 std::string ApplyToOutput(std::string_view output, const OperationResult &result);
+
+// The same change as ApplyToOutput, made in place so that a long output is never set again.
+// CommasInPlace gives the byte offsets of the characters of `earlier` (any part of the
+// output as it stood before the result, a line say) that become ","; AppendedText is what
+// then follows at the end.
+std::vector<std::size_t> CommasInPlace(std::string_view earlier, const OperationResult &result);
+std::string AppendedText(const OperationResult &result);

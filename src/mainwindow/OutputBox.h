@@ -1,21 +1,29 @@
 #pragma once
 
-#include <string>
+#include <optional>
 #include <string_view>
 
 class QPlainTextEdit;
+class QString;
+struct OperationResult;
 
 // The output box's text as the operations see it: UTF-8 with CR LF line breaks. The box
 // itself keeps paragraphs, so every break is converted here, in both directions.
 namespace OutputBox {
 
-std::string Text(const QPlainTextEdit &box);
+// The whole text with CR LF line breaks, as Copy puts it on the clipboard.
+QString Text(const QPlainTextEdit &box);
 
 // Appends at the end without resetting the text (long outputs stay fast), then puts the
 // caret after the last character so the last line is in view.
 void Append(QPlainTextEdit &box, std::string_view text);
 
-// Replaces the whole text; the caret goes after the last character.
-void SetText(QPlainTextEdit &box, std::string_view text);
+// Applies a result in place, as one step for undo: the characters the core changes become
+// ",", looking only at the lines from `pointsFrom` on (none when nothing is given), and its
+// text is appended. The caret goes after the last character.
+void Apply(QPlainTextEdit &box, std::optional<int> pointsFrom, const OperationResult &result);
+
+// Empties the box.
+void Clear(QPlainTextEdit &box);
 
 } // namespace OutputBox

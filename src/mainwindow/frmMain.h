@@ -14,6 +14,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class PointWatch;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -96,6 +97,7 @@ private:
     QRadioButton *optDecDegrees = nullptr;
     QRadioButton *optDecMinutes = nullptr;
     QPlainTextEdit *txbOutput = nullptr;
+    PointWatch *outputPoints = nullptr; // where comma mode must look in txbOutput
     QLabel *lblSign = nullptr;
     QLabel *Label2 = nullptr;
     QLineEdit *txbDegrees = nullptr;

@@ -13,7 +13,7 @@ void frmMain::ClearInput() {
 
 void frmMain::cmdClear_Click(int Index) {
     if (Index == 0)
-        OutputBox::SetText(*txbOutput, {});
+        OutputBox::Clear(*txbOutput);
     else
         ClearInput();
 }
@@ -21,8 +21,8 @@ void frmMain::cmdClear_Click(int Index) {
 void frmMain::cmdCopyToClipboard_Click() {
     platform.clipboard.clear();
     // An empty output leaves the clipboard without text, so a paste inserts nothing.
-    const std::string text = OutputBox::Text(*txbOutput);
-    if (!text.empty())
-        platform.clipboard.setText(QString::fromStdString(text));
+    const QString text = OutputBox::Text(*txbOutput);
+    if (!text.isEmpty())
+        platform.clipboard.setText(text);
     focusAtEnd(txbRadians);
 }

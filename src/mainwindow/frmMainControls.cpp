@@ -1,4 +1,5 @@
 #include "FontSubstitutes.h"
+#include "PointWatch.h"
 #include "Twips.h"
 #include "frmMain.h"
 #include "frmMainLayout.h"
@@ -92,6 +93,7 @@ void frmMain::createControls() {
     txbOutput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txbOutput->setLineWrapMode(QPlainTextEdit::NoWrap);
     txbOutput->setTabChangesFocus(true);
+    outputPoints = new PointWatch(*txbOutput->document());
     lblSign = makeControl<QLabel>(this, "lblSign", QStringLiteral("-"));
     lblSign->setAlignment(Qt::AlignRight | Qt::AlignTop);
     Label2 = makeControl<QLabel>(this, "Label2", QStringLiteral("Degrees:"));

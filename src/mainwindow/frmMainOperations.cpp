@@ -1,5 +1,6 @@
 #include "Operations.h"
 #include "OutputBox.h"
+#include "PointWatch.h"
 #include "SignChange.h"
 #include "frmMain.h"
 
@@ -72,11 +73,14 @@ void frmMain::applyResult(const OperationResult &result) {
     if (lblSign->text() != sign)
         lblSign->setText(sign);
 
-    // A comma-mode result rewrites every earlier line too; anything else only appends.
-    if (result.outputToComma)
-        OutputBox::SetText(*txbOutput, ApplyToOutput(OutputBox::Text(*txbOutput), result));
-    else if (!result.append.empty())
-        OutputBox::Append(*txbOutput, result.append);
+    // A comma-mode result also turns the points of earlier lines into commas, in place;
+    // only the lines that may still hold one are read. Any other result only appends.
+    if (result.outputToComma) {
+        OutputBox::Apply(*txbOutput, outputPoints->from(), result);
+        outputPoints->noneLeft();
+    } else if (!result.append.empty()) {
+        OutputBox::Apply(*txbOutput, std::nullopt, result);
+    }
 
     if (!result.message)
         return;

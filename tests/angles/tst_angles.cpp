@@ -411,6 +411,34 @@ private slots:
         QTEST(Describe(result.message), "message");
     }
 
+    // The in-place change gives the same output as setting the whole text again: only
+    // points become commas, counted in bytes past non-ASCII text, and the appended line
+    // follows the mode of the result.
+    void outputInPlace_data() {
+        Columns<QString, bool, QString>({"output", "comma", "append"});
+        Row("empty output", QString(), true, QString("1.5\u00B0 = 0.026180 radians\r\n"));
+        Row("no points", QString("1,5\u00B0 0' 0\" = 0,026180\r\n"), true, QString("-.5\r\n"));
+        Row("points after marks", QString("57\u00B0 1.5' \u00E9.\r\n.\r\n2.5"), true,
+            QString("x\r\n"));
+        Row("points kept without comma", QString("1.5\r\n2,5\r\n"), false, QString("3.5\r\n"));
+        Row("nothing appended", QString("1.5"), true, QString());
+    }
+    void outputInPlace() {
+        QFETCH(QString, output);
+        QFETCH(bool, comma);
+        QFETCH(QString, append);
+        OperationResult result;
+        result.append = S(append);
+        result.outputToComma = comma;
+        std::string changed = S(output);
+        for (const std::size_t offset : CommasInPlace(changed, result)) {
+            QCOMPARE(changed.at(offset), '.');
+            changed[offset] = ',';
+        }
+        changed += AppendedText(result);
+        QCOMPARE(Q(changed), Q(ApplyToOutput(S(output), result)));
+    }
+
     // index 0 adds, 1 subtracts, 2 is the arrow; typed and after: radians|toAdd.
     void plusMinus_data() {
         Columns<int, QString, QString, QString, QString, QString>(

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QKeySequence>
+#include <QTextBlock>
 #include <QTimer>
 
 namespace {
@@ -224,6 +225,70 @@ private slots:
         w.click(button);
         QCOMPARE(w.fields(), fields);
         QCOMPARE(w.output(), output);
+    }
+
+    // Steps, separated by "|": "r X" and "d X" type X into the radians or degrees field and
+    // press Enter there, "t X" types X at the end of the output ("/" is Return), "h X" at its
+    // start, "x" deletes its first line. Then the whole output, "/" for each line break. The
+    // last step's lines that held no point keep their layout, and one undo takes it back.
+    void commaModeInPlace_data() {
+        QTest::addColumn<QStringList>("row");
+        const QString r1 = QStringLiteral("1,000000 radians = 57\u00B0 17' 45\"/");
+        const QString d15 = QStringLiteral("1,5\u00B0 0' 0\" = 0,026180 radians/");
+        const QString d25 = QStringLiteral("2,5\u00B0 0' 0\" = 0,043633 radians/");
+        addRow("earlier results and typed lines",
+               {"r 1|t note 0.5 and 1.25/|d 1,5", r1 + "note 0,5 and 1,25/" + d15});
+        addRow("no points: only the new line", {"d 1,5|t a,b/|d 2,5", d15 + "a,b/" + d25});
+        addRow("points after a comma run", {"d 1,5|r 1|d 2,5", d15 + r1 + d25});
+        addRow("point typed at the start of a clean box",
+               {"d 1,5|h 0.5 |d 2,5", "0,5 " + d15 + d25});
+        addRow("lines removed before the points", {"d 1,5|d 2,5|r 1|x|d 1,5", d25 + r1 + d15});
+        addRow("a point conversion keeps the points",
+               {"r 1|d 1.5",
+                QString(r1).replace(u',', u'.') + "1.5\u00B0 0' 0\" = 0.026180 radians/"});
+    }
+    void commaModeInPlace() {
+        const auto [steps, output] = cells<2>();
+        LoadedWindow w;
+        QPlainTextEdit *box = w.outputBox();
+        QString before;
+        std::vector<std::pair<QTextBlock, int>> withoutPoints;
+        for (const QString &step : steps.split(u'|')) {
+            const QString text = step.mid(2);
+            before = box->toPlainText();
+            withoutPoints.clear();
+            for (QTextBlock b = box->document()->begin(); b.isValid(); b = b.next())
+                if (!b.text().contains(u'.') && b.next().isValid())
+                    withoutPoints.emplace_back(b, b.revision());
+            if (step[0] == u'r' || step[0] == u'd') {
+                QLineEdit *field = w.field(step[0] == u'r' ? "txbRadians" : "txbDegrees");
+                w.setFields("|||||");
+                field->setText(text);
+                field->setFocus();
+                QTest::keyClick(field, Qt::Key_Return);
+                continue;
+            }
+            box->setFocus();
+            QTest::keyClick(box, step[0] == u't' ? Qt::Key_End : Qt::Key_Home, Qt::ControlModifier);
+            if (step[0] == u'x') {
+                QTest::keyClick(box, Qt::Key_Down, Qt::ShiftModifier);
+                QTest::keyClick(box, Qt::Key_Delete);
+            }
+            const QStringList lines = text.split(u'/');
+            for (qsizetype i = 0; i < lines.size(); ++i) {
+                QTest::keyClicks(box, lines[i]);
+                if (i + 1 < lines.size())
+                    QTest::keyClick(box, Qt::Key_Return);
+            }
+        }
+        QCOMPARE(box->toPlainText(), QString(output).replace(u'/', u'\n'));
+        for (const auto &[block, revision] : withoutPoints)
+            QCOMPARE(block.revision(), revision);
+        w.click("cmdCopyToClipboard");
+        QCOMPARE(w.fake.clipboard.text,
+                 QString(output).replace(QStringLiteral("/"), QStringLiteral("\r\n")));
+        box->document()->undo();
+        QCOMPARE(box->toPlainText(), before);
     }
 
     // The radians converted one after the other, the keys then typed at the end of the
