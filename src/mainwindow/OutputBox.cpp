@@ -27,19 +27,38 @@ void caretToEnd(QPlainTextEdit &box) {
     box.ensureCursorVisible();
 }
 
-// The positions in the document of the characters the core turns into commas, line by line
-// from the line that holds `from`. The core counts in UTF-8 bytes, the box in UTF-16 units.
-std::vector<int> commaPositions(const QTextDocument &document, int from,
-                                const OperationResult &result) {
-    std::vector<int> positions;
+// A run of consecutive lines that hold characters the core turns into commas, and their text
+// with those commas in place.
+struct Run {
+    int start = 0;
+    int end = 0; // after the last character of the run's last line
+    QString text;
+};
+
+// The runs from the line that holds `from` on. The core counts in UTF-8 bytes, the box in
+// UTF-16 units.
+std::vector<Run> commaRuns(const QTextDocument &document, int from, const OperationResult &result) {
+    std::vector<Run> runs;
+    bool inRun = false;
     for (QTextBlock block = document.findBlock(from); block.isValid(); block = block.next()) {
         const std::string line = block.text().toStdString();
-        for (const std::size_t offset : CommasInPlace(line, result)) {
-            const auto prefix = QString::fromUtf8(line.data(), static_cast<qsizetype>(offset));
-            positions.push_back(block.position() + static_cast<int>(prefix.size()));
+        const auto offsets = CommasInPlace(line, result);
+        if (offsets.empty()) {
+            inRun = false;
+            continue;
         }
+        std::string changed = line;
+        for (const std::size_t offset : offsets)
+            changed[offset] = ',';
+        if (!inRun)
+            runs.push_back({block.position(), block.position(), {}});
+        else
+            runs.back().text += u'\n';
+        runs.back().text += QString::fromStdString(changed);
+        runs.back().end = block.position() + block.length() - 1;
+        inRun = true;
     }
-    return positions;
+    return runs;
 }
 
 } // namespace
@@ -65,24 +84,26 @@ void Append(QPlainTextEdit &box, std::string_view text) {
 }
 
 void Apply(QPlainTextEdit &box, std::optional<int> pointsFrom, const OperationResult &result) {
-    const std::vector<int> commas =
-        pointsFrom ? commaPositions(*box.document(), *pointsFrom, result) : std::vector<int>();
+    const std::vector<Run> runs =
+        pointsFrom ? commaRuns(*box.document(), *pointsFrom, result) : std::vector<Run>();
     const std::string appended = AppendedText(result);
-    if (!commas.empty()) {
-        QTextCursor edit(box.document());
-        edit.beginEditBlock();
-        for (const int position : commas) {
-            edit.setPosition(position);
-            edit.setPosition(position + 1, QTextCursor::KeepAnchor);
-            edit.insertText(QStringLiteral(","));
-        }
-        edit.movePosition(QTextCursor::End);
-        edit.insertText(toBoxText(appended));
-        edit.endEditBlock();
-        caretToEnd(box);
+    if (runs.empty()) {
+        Append(box, appended);
         return;
     }
-    Append(box, appended);
+    // One edit per run of changed lines keeps a log full of points quick to turn, and leaves
+    // the lines without a point as they were; the whole change is one step for undo.
+    QTextCursor edit(box.document());
+    edit.beginEditBlock();
+    for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
+        edit.setPosition(run->start);
+        edit.setPosition(run->end, QTextCursor::KeepAnchor);
+        edit.insertText(run->text);
+    }
+    edit.movePosition(QTextCursor::End);
+    edit.insertText(toBoxText(appended));
+    edit.endEditBlock();
+    caretToEnd(box);
 }
 
 void Clear(QPlainTextEdit &box) {
