@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,8 +70,8 @@ bool frmMain::fieldKeyEvent(QLineEdit *field, QEvent *event) {
             return false;
         enterPressedIn = nullptr;
         // Some displays report the key's repeats as plain release and press pairs. Whether a
-        // press follows is known only once the events already waiting have been delivered,
-        // so the release is acted on right after them.
+        // press follows is known only once the events already on their way have been
+        // delivered, so the release is acted on right after them.
         pendingEnter = {field, key->timestamp(), shiftStateOf(key)};
         QMetaObject::invokeMethod(this, &frmMain::enterReleased, Qt::QueuedConnection);
         return false;
@@ -80,6 +81,13 @@ bool frmMain::fieldKeyEvent(QLineEdit *field, QEvent *event) {
 }
 
 void frmMain::enterReleased() {
+    if (!pendingEnter.field)
+        return;
+    // The press of a repeat may still be on its way from the display: round trips to it bring
+    // it in, and it is delivered before the release is acted on. One is not always enough
+    // (tried with a held key on X11); two have been.
+    QGuiApplication::sync();
+    QGuiApplication::sync();
     QLineEdit *field = pendingEnter.field;
     pendingEnter.field = nullptr;
     if (field)
