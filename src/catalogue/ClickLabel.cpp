@@ -2,7 +2,10 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace {
 
@@ -38,6 +41,11 @@ QAccessibleInterface *clickLabelFactory(const QString &className, QObject *objec
 
 } // namespace
 
+// A timestamp of 0 is none at all, as in events made by the program itself.
+bool ClickLabel::repeatsLastRelease(quint64 timestamp) const {
+    return timestamp != 0 && timestamp == lastKeyRelease;
+}
+
 ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(clickLabelFactory);
@@ -45,6 +53,8 @@ ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) {
     }();
     Q_UNUSED(factoryInstalled);
     setCursor(Qt::PointingHandCursor);
+    // Reached with Tab only: a click on a link does not move the focus to it.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void ClickLabel::click() {
@@ -64,4 +74,37 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event) {
     if (wasPressed && event->button() == Qt::LeftButton &&
         rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+// The second press of a double click arrives as this event: it starts no second click, as a
+// link opens its page once however quickly it is clicked twice.
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event) {
+    event->accept();
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent *event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+        !event->isAutoRepeat() && !repeatsLastRelease(event->timestamp())) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::keyReleaseEvent(QKeyEvent *event) {
+    lastKeyRelease = event->timestamp();
+    QLabel::keyReleaseEvent(event);
+}
+
+void ClickLabel::paintEvent(QPaintEvent *event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.backgroundColor = palette().color(backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
 }

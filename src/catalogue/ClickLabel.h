@@ -2,8 +2,9 @@
 
 #include <QLabel>
 
-// A label that acts as a link: a pointing hand over it, a click on release inside it, and
-// a press action in the accessible tree so that it can be reached without a mouse.
+// A label that acts as a link: a pointing hand over it, a click on release inside it, a
+// place in the Tab order with a focus frame, Enter or Space as a click, and a press action
+// in the accessible tree.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
@@ -17,7 +18,16 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
+    bool repeatsLastRelease(quint64 timestamp) const;
+
     bool pressed = false;
+    // A held key may come as release and press pairs of one timestamp: such a press is the
+    // key repeating, not a new press.
+    quint64 lastKeyRelease = 0;
 };

@@ -8,6 +8,7 @@
 #include "weblink.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
@@ -204,9 +205,37 @@ void frmQSsoftware::Form_Load() {
     VScroll->setPageStep(3);
     VScroll->show();
     VScroll->raise();
+    takeKeyboardAndWheel();
 
     connectHandlers();
     cmdClose->setFocus();
+}
+
+// The titles in view follow the existing controls in the Tab order; the wheel over the
+// entries moves the list as it does over the scroll bar.
+void frmQSsoftware::takeKeyboardAndWheel() {
+    QWidget *previous = cmdClose;
+    for (std::size_t i = 0; i < lblTitle.size(); ++i) {
+        const bool inView = i < static_cast<std::size_t>(CatalogueScroll::VisibleSlots);
+        lblTitle[i]->setFocusPolicy(inView ? Qt::TabFocus : Qt::NoFocus);
+        lblDescription[i]->setFocusPolicy(Qt::NoFocus);
+        lblTitle[i]->installEventFilter(this);
+        lblDescription[i]->installEventFilter(this);
+        if (inView) {
+            setTabOrder(previous, lblTitle[i]);
+            previous = lblTitle[i];
+        }
+    }
+    PicBox->installEventFilter(this);
+}
+
+bool frmQSsoftware::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::Wheel && watched != VScroll) {
+        // Handed on as the program's own event, which goes no further than the bar.
+        QCoreApplication::sendEvent(VScroll, event);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmQSsoftware::VScroll_Change() {
@@ -224,7 +253,10 @@ void frmQSsoftware::VScroll_Change() {
     cmdClose->setFocus();
 }
 
+// While a page is still being opened, further clicks are dropped, red included.
 void frmQSsoftware::lblTitle_Click(int Index) {
+    if (platform.web.pending())
+        return;
     const auto entry = CatalogueScroll::clickedEntry(TopIndex, Index, ProgramCount);
     if (!entry)
         return;
@@ -243,6 +275,8 @@ void frmQSsoftware::RequestWebPage(const QString &strURL) {
 }
 
 void frmQSsoftware::cmdClose_Click() {
+    // A page still being opened does not hold the window up.
+    platform.web.stopWaiting();
     hide();
 }
 
@@ -253,6 +287,7 @@ void frmQSsoftware::reject() {
 
 void frmQSsoftware::closeEvent(QCloseEvent *event) {
     titleBarClosed = true;
+    platform.web.stopWaiting();
     hide();
     event->accept();
 }

@@ -44,11 +44,13 @@ public slots:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
     void connectHandlers();
     ClickLabel *newSlotLabel(ClickLabel *model);
+    void takeKeyboardAndWheel();
 
     void Form_Load();
     void VScroll_Change();

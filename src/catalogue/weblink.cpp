@@ -44,6 +44,8 @@ std::optional<QString> LaunchFailureMessage(int code, const QString &address, Ca
 }
 
 void Launch(const QString &address, Caller caller, Platform &platform, QWidget *parent) {
+    if (platform.web.pending())
+        return;
     const int code = platform.web.open(address);
     if (const auto message = LaunchFailureMessage(code, address, caller))
         platform.messages.show(parent, *message, LaunchFailureTitle, BoxIcon::Exclamation);

@@ -23,7 +23,8 @@ std::optional<QString> LaunchFailureMessage(int code, const QString &address, Ca
 
 inline const QString LaunchFailureTitle = QStringLiteral("Cannot launch web browser");
 
-// Opens `address` with the user's program for it and explains a failure in a message box.
+// Opens `address` with the user's program for it and explains a failure in a message box;
+// does nothing while an earlier launch awaits its verdict.
 void Launch(const QString &address, Caller caller, Platform &platform, QWidget *parent);
 
 // The maker's notice label opens the site root through this.

@@ -6,6 +6,7 @@
 #include "OutputOptions.h"
 #include "Platform.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -67,6 +68,8 @@ private:
     void txbMinutes_KeyUp(int KeyCode, int Shift);
     void txbSeconds_KeyUp(int KeyCode, int Shift);
     bool fieldKeyEvent(QLineEdit *field, QEvent *event);
+    void fieldKeyUp(QLineEdit *field, int keyCode, int shift);
+    void enterReleased();
 
     Fields readFields() const;
     void applyResult(const OperationResult &result);
@@ -83,6 +86,12 @@ private:
     std::int16_t precision = 7;
     // The field that received the press of Enter; only its release runs a conversion.
     QLineEdit *enterPressedIn = nullptr;
+    // A release of Enter waiting to learn whether it was a repeat of the held key.
+    struct PendingEnter {
+        QPointer<QLineEdit> field;
+        quint64 timestamp = 0;
+        int shift = 0;
+    } pendingEnter;
 
     QLabel *Label1 = nullptr;
     QLineEdit *txbRadians = nullptr;

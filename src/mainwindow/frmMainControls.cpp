@@ -1,4 +1,5 @@
 #include "FontSubstitutes.h"
+#include "OneLineInput.h"
 #include "PointWatch.h"
 #include "Twips.h"
 #include "frmMain.h"
@@ -33,6 +34,7 @@ QLineEdit *makeField(QWidget *window, const char *name, int maxLength, const QSt
     auto *field = makeControl<QLineEdit>(window, name);
     field->setMaxLength(maxLength);
     field->setAccessibleName(spoken);
+    field->setValidator(new OneLineInput(field));
     return field;
 }
 
@@ -81,6 +83,10 @@ void frmMain::createControls() {
     disconnect(cboDecimalPlaces->lineEdit(), &QLineEdit::editingFinished, cboDecimalPlaces,
                nullptr);
     cboDecimalPlaces->setEditText(QStringLiteral("Combo1"));
+    // A wheel turned on the way across the window must not change later results: the list
+    // takes the wheel only once it has the focus, and the wheel does not give it the focus.
+    cboDecimalPlaces->setFocusPolicy(Qt::StrongFocus);
+    cboDecimalPlaces->installEventFilter(this);
     cmdRad2Deg = makeButton(this, "cmdRad2Deg", QStringLiteral("Radians to degrees"));
     chkRoundToMinutes =
         makeControl<QCheckBox>(this, "chkRoundToMinutes", QStringLiteral("Round to minutes"));
@@ -96,6 +102,8 @@ void frmMain::createControls() {
     outputPoints = new PointWatch(*txbOutput->document());
     lblSign = makeControl<QLabel>(this, "lblSign", QStringLiteral("-"));
     lblSign->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    // Its caption, "-" or nothing, is what a screen reader reads as the sign.
+    lblSign->setAccessibleDescription(QStringLiteral("Sign of the angle"));
     Label2 = makeControl<QLabel>(this, "Label2", QStringLiteral("Degrees:"));
     txbDegrees = makeField(this, "txbDegrees", 8, QStringLiteral("Degrees"));
     Label3 = makeControl<QLabel>(this, "Label3", QStringLiteral("minutes:"));

@@ -1,8 +1,11 @@
 #include "frmMain.h"
 
+#include <QComboBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaObject>
 
 namespace {
 
@@ -26,6 +29,8 @@ int shiftStateOf(const QKeyEvent *event) {
 } // namespace
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == cboDecimalPlaces && event->type() == QEvent::Wheel)
+        return !cboDecimalPlaces->hasFocus();
     if (auto *field = qobject_cast<QLineEdit *>(watched))
         return fieldKeyEvent(field, event);
     return QWidget::eventFilter(watched, event);
@@ -33,10 +38,18 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event) {
 
 bool frmMain::fieldKeyEvent(QLineEdit *field, QEvent *event) {
     switch (event->type()) {
-    case QEvent::KeyPress:
-        if (isEnter(static_cast<QKeyEvent *>(event)))
-            enterPressedIn = field;
+    case QEvent::KeyPress: {
+        const auto *press = static_cast<QKeyEvent *>(event);
+        if (!isEnter(press))
+            return false;
+        // A press with the timestamp of the release before it is the key repeating: the key
+        // is still held, and that release was none. A timestamp of 0 is none at all.
+        if (pendingEnter.field == field && press->timestamp() != 0 &&
+            pendingEnter.timestamp == press->timestamp())
+            pendingEnter.field = nullptr;
+        enterPressedIn = field;
         return false;
+    }
     case QEvent::FocusOut:
         if (enterPressedIn == field)
             enterPressedIn = nullptr;
@@ -56,9 +69,32 @@ bool frmMain::fieldKeyEvent(QLineEdit *field, QEvent *event) {
         if (enterPressedIn != field)
             return false;
         enterPressedIn = nullptr;
+        // Some displays report the key's repeats as plain release and press pairs. Whether a
+        // press follows is known only once the events already on their way have been
+        // delivered, so the release is acted on right after them.
+        pendingEnter = {field, key->timestamp(), shiftStateOf(key)};
+        QMetaObject::invokeMethod(this, &frmMain::enterReleased, Qt::QueuedConnection);
+        return false;
     }
-    const int keyCode = keyCodeOf(key);
-    const int shift = shiftStateOf(key);
+    fieldKeyUp(field, keyCodeOf(key), shiftStateOf(key));
+    return false;
+}
+
+void frmMain::enterReleased() {
+    if (!pendingEnter.field)
+        return;
+    // The press of a repeat may still be on its way from the display: round trips to it bring
+    // it in, and it is delivered before the release is acted on. One is not always enough
+    // (tried with a held key on X11); two have been.
+    QGuiApplication::sync();
+    QGuiApplication::sync();
+    QLineEdit *field = pendingEnter.field;
+    pendingEnter.field = nullptr;
+    if (field)
+        fieldKeyUp(field, enterKeyCode, pendingEnter.shift);
+}
+
+void frmMain::fieldKeyUp(QLineEdit *field, int keyCode, int shift) {
     if (field == txbRadians)
         txbRadians_KeyUp(keyCode, shift);
     else if (field == txbDegrees)
@@ -67,7 +103,6 @@ bool frmMain::fieldKeyEvent(QLineEdit *field, QEvent *event) {
         txbMinutes_KeyUp(keyCode, shift);
     else if (field == txbSeconds)
         txbSeconds_KeyUp(keyCode, shift);
-    return false;
 }
 
 void frmMain::txbRadians_KeyUp(int KeyCode, int /*Shift*/) {

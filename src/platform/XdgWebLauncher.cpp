@@ -71,15 +71,23 @@ int XdgWebLauncher::open(const QString &address) {
     }
 
     if (process->state() != QProcess::NotRunning) {
-        // Repaints go on while the opener decides, but no click or key is taken, so no
-        // second launch can start inside this one.
+        // The window goes on working while the opener decides: Escape and Close act at once,
+        // and a click meanwhile finds the launch pending and is dropped.
         QEventLoop loop;
         QTimer timer;
         timer.setSingleShot(true);
-        QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-        QObject::connect(process, &QProcess::finished, &loop, &QEventLoop::quit);
+        wait = &loop;
+        const auto done = [this, &loop] {
+            loop.quit();
+            if (wait == &loop)
+                wait = nullptr;
+        };
+        QObject::connect(&timer, &QTimer::timeout, &loop, done);
+        QObject::connect(process, &QProcess::finished, &loop, done);
         timer.start(bound);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        loop.exec();
+        if (wait == &loop)
+            wait = nullptr;
     }
 
     if (process->state() != QProcess::NotRunning) {
@@ -91,4 +99,10 @@ int XdgWebLauncher::open(const QString &address) {
                                                                   : codeFor(process->exitCode());
     delete process;
     return code;
+}
+
+void XdgWebLauncher::stopWaiting() {
+    if (wait)
+        wait->quit();
+    wait = nullptr;
 }

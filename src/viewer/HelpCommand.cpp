@@ -35,6 +35,7 @@ void HelpCommand::run() {
     view->strFilename = QCoreApplication::applicationDirPath() + QStringLiteral("/ang_help.txt");
     view->setWindowTitle(QStringLiteral("Help for ANG"));
     view->blnCopyToClipboardInvisible = true;
+    view->setTextName(QStringLiteral("Help text"));
     view->setWindowIcon(mainWindow.windowIcon());
     view->show();
     view->raise();

@@ -26,6 +26,11 @@ QString forDisplay(const QString &content) {
     return cutHeader() + content.left(cutKeptLength()) + QStringLiteral("\r\n\r\n") + cutFooter();
 }
 
+QString currentFolderMessage(const QString &currentPath) {
+    return currentPath.isEmpty() ? QStringLiteral("The current folder no longer exists.")
+                                 : currentPath;
+}
+
 QString readErrorMessage(int number, const QString &description) {
     const QString digits =
         number >= 0 ? QLatin1Char(' ') + QString::number(number) : QString::number(number);

@@ -17,6 +17,10 @@ const QString &cutHeader();
 const QString &cutFooter();
 qsizetype cutKeptLength();
 
+// The first message of a failed read names the current folder; a folder that has been
+// deleted has no name, and an empty box would say nothing.
+QString currentFolderMessage(const QString &currentPath);
+
 // "Error 53.  File not found"
 QString readErrorMessage(int number, const QString &description);
 QString readErrorTitle();

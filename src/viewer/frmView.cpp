@@ -37,8 +37,7 @@ frmView::frmView(Platform &platform, QWidget *parent)
     cmdClose->setFont(fontNamed(QStringLiteral("Tahoma")));
     cmdCopyToClipboard->setFont(fontNamed(QStringLiteral("Tahoma")));
 
-    txbText1->setReadOnly(true);
-    txbText1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    makeTextReadOnly();
     txbText1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txbText1->setTabChangesFocus(true);
     txbText1->viewport()->installEventFilter(this);
@@ -115,7 +114,7 @@ void frmView::Form_Activate() {
     cmdCopyToClipboard->setVisible(!blnCopyToClipboardInvisible);
     if (!blnCopyToClipboardInvisible)
         cmdCopyToClipboard->setEnabled(true);
-    txbText1->setReadOnly(true);
+    makeTextReadOnly();
     Form_Resize();
 
     const FileReadResult read = platform.files.read(strFilename, ViewerText::charactersToRead);
@@ -130,8 +129,20 @@ void frmView::Form_Activate() {
     loading = false;
 }
 
+// Read-only resets how the text may be used: the caret and selection with the keyboard
+// (and the copy shortcut with them) are given back each time.
+void frmView::makeTextReadOnly() {
+    txbText1->setReadOnly(true);
+    txbText1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
+void frmView::setTextName(const QString &name) {
+    txbText1->setAccessibleName(name);
+}
+
 void frmView::reportReadFailure(int errorNumber, const QString &description) {
-    platform.messages.show(this, QDir::currentPath(), QString(), BoxIcon::None);
+    platform.messages.show(this, ViewerText::currentFolderMessage(QDir::currentPath()), QString(),
+                           BoxIcon::None);
     if (errorNumber == 62)
         platform.messages.show(this, ViewerText::emptyFileMessage(strFilename),
                                ViewerText::emptyFileTitle(), BoxIcon::Exclamation);

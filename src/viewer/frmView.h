@@ -18,6 +18,9 @@ public:
     QString strFilename;
     bool blnCopyToClipboardInvisible = false;
 
+    // What a screen reader calls the text box.
+    void setTextName(const QString &name);
+
     bool fileDisplayed() const { return blnFileDisplayed; }
     // Closed with its close box: on its way to destruction, no longer to be shown.
     bool unloaded() const { return blnUnloaded; }
@@ -39,6 +42,7 @@ private:
     void cmdCopyToClipboard_Click();
     void cmdClose_Click();
 
+    void makeTextReadOnly();
     void reportReadFailure(int errorNumber, const QString &description);
     void setCopyCaption(bool forSelection);
     void place(QWidget *control, const frmViewLayout::Rect &rect);

@@ -21,6 +21,7 @@
 #include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QWindow>
 #include <functional>
 #include <sys/wait.h>
@@ -281,6 +282,90 @@ private slots:
         QCOMPARE(textColour(w.lblTitle[(slot + 1) % 3]), Yellow);
     }
 
+    // A double click opens one page and colours as a click does; a click is still one page.
+    void doubleClickOpensOnce_data() {
+        columns<bool, bool>("title", "twice");
+        QTest::newRow("title, double click") << true << true;
+        QTest::newRow("description, double click") << false << true;
+        QTest::newRow("title, click") << true << false;
+    }
+    void doubleClickOpensOnce() {
+        QFETCH(bool, title);
+        QFETCH(bool, twice);
+        CatalogueFixture f;
+        frmQSsoftware &w = f.shown();
+        ClickLabel *label = title ? w.lblTitle[1] : w.lblDescription[1];
+        // As a display delivers it: press, release, then the second press as a double click.
+        QTest::mouseClick(label, Qt::LeftButton);
+        if (twice) {
+            QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(3, 3),
+                               label->mapToGlobal(QPointF(3, 3)), Qt::LeftButton, Qt::LeftButton,
+                               Qt::NoModifier);
+            QApplication::sendEvent(label, &second);
+            QTest::mouseRelease(label, Qt::LeftButton, {}, {3, 3});
+        }
+        QCOMPARE(f.fake.web.opened, QStringList{f.Programs[1].URL});
+        QCOMPARE(textColour(w.lblTitle[1]), title ? Red : Yellow);
+    }
+
+    // The wheel over an entry moves the list as it does over the scroll bar.
+    void wheelOverEntries_data() {
+        columns<int, int>("start", "delta");
+        QTest::newRow("down from the top") << 0 << -120;
+        QTest::newRow("up from the middle") << 5 << 120;
+        QTest::newRow("down at the end") << 11 << -120;
+    }
+    void wheelOverEntries() {
+        QFETCH(int, start);
+        QFETCH(int, delta);
+        CatalogueFixture f;
+        frmQSsoftware &w = f.shown();
+        const auto turn = [&](QWidget *over) {
+            w.VScroll->setValue(start);
+            QWheelEvent wheel({3, 3}, over->mapToGlobal(QPointF(3, 3)), {}, {0, delta},
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(over, &wheel);
+            return w.VScroll->value();
+        };
+        const int byBar = turn(w.VScroll);
+        QVERIFY(byBar != start || start == 11);
+        for (QWidget *entry :
+             {static_cast<QWidget *>(w.lblTitle[0]), static_cast<QWidget *>(w.lblDescription[2])}) {
+            QCOMPARE(turn(entry), byBar);
+            f.verifySlots(w, byBar);
+        }
+    }
+
+    // Tab reaches the titles in view after Close; Enter and Space open their page as a click,
+    // red included, with a focus frame while they have the focus.
+    void keyboardOpensEntries_data() {
+        columns<int, int>("tabs", "key");
+        QTest::newRow("first title, Enter") << 1 << int(Qt::Key_Return);
+        QTest::newRow("second title, Space") << 2 << int(Qt::Key_Space);
+        QTest::newRow("third title, keypad Enter") << 3 << int(Qt::Key_Enter);
+    }
+    void keyboardOpensEntries() {
+        QFETCH(int, tabs);
+        QFETCH(int, key);
+        CatalogueFixture f;
+        frmQSsoftware &w = f.shown();
+        w.VScroll->setValue(4);
+        QCOMPARE(w.focusWidget(), w.cmdClose);
+        ClickLabel *title = w.lblTitle[tabs - 1];
+        const QImage unfocused = title->grab().toImage();
+        for (int i = 0; i < tabs; ++i)
+            QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(w.focusWidget(), title);
+        QVERIFY(title->grab().toImage() != unfocused);
+        QTest::keyClick(title, Qt::Key(key));
+        QCOMPARE(f.fake.web.opened, QStringList{f.Programs[4 + tabs - 1].URL});
+        QCOMPARE(textColour(title), Red);
+        QVERIFY(w.isVisible()); // Enter went to the title, not to the Close button
+        QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(w.focusWidget(),
+                 tabs == 3 ? static_cast<QWidget *>(w.cmdClose) : w.lblTitle[tabs]);
+    }
+
     void closeAndReopen_data() {
         columns<int>("how"); // 0: Close button, 1: Escape, 2: title bar
         QTest::newRow("Close button keeps it") << 0;
@@ -363,6 +448,40 @@ private slots:
         QTRY_VERIFY(!QFile::exists(QStringLiteral("/proc/%1").arg(pid)));
     }
 
+    // With an opener that does not return, the window goes on: a second click is dropped,
+    // not queued, and Escape hides the window at once.
+    void slowOpenerKeepsWindowResponsive() {
+        StandInOpener sleeper("echo $$ >> \"$(dirname \"$0\")/pids\"\nexec /bin/sleep 60");
+        XdgWebLauncher launcher; // the usual bound of three seconds
+        CatalogueFixture f;
+        Platform platform{f.fake.messages, f.fake.clipboard, f.fake.screen,
+                          f.fake.files,    launcher,         f.fake.process};
+        CatalogueOpener opener(&f.main, platform);
+        QElapsedTimer clock;
+        qint64 escaped = -1;
+        bool secondRed = true;
+        QTimer::singleShot(0, [&] {
+            frmQSsoftware *w = opener.window();
+            QTimer::singleShot(300ms, [&, w] {
+                QTest::mouseClick(w->lblTitle[1], Qt::LeftButton);
+                QTest::mouseClick(w->lblDescription[2], Qt::LeftButton);
+                secondRed = textColour(w->lblTitle[1]) == Red;
+                clock.start();
+                QTest::keyClick(w->focusWidget(), Qt::Key_Escape);
+            });
+            QTest::mouseClick(w->lblTitle[0], Qt::LeftButton); // waits for the opener
+            escaped = clock.isValid() ? clock.elapsed() : -1;
+        });
+        opener.showModal();
+        QVERIFY(escaped >= 0 && escaped < 1000);
+        QVERIFY(!secondRed);
+        QVERIFY(!launcher.pending());
+        QVERIFY(f.fake.messages.shown.isEmpty());
+        const QList<QByteArray> pids = sleeper.read("pids").split('\n');
+        QCOMPARE(pids.size(), 2); // one opener, and the line's end
+        QCOMPARE(::kill(pids[0].toInt(), SIGTERM), 0);
+    }
+
     void processEnderFlushesAndExits() {
         QTemporaryFile out;
         QVERIFY(out.open());
@@ -433,6 +552,11 @@ private slots:
         QCOMPARE(m.fake.messages.shown[0].icon, BoxIcon::Exclamation);
         QCOMPARE(m.fake.messages.shown[0].text,
                  *weblink::LaunchFailureMessage(31, SiteURL, Caller::Notice));
+        // From the keyboard too: Enter and Space open it like a click.
+        notice->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(notice, Qt::Key_Return);
+        QTest::keyClick(notice, Qt::Key_Space);
+        QCOMPARE(m.fake.web.opened.size(), 4);
     }
 };
 

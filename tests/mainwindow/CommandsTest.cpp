@@ -1,6 +1,8 @@
 #include "LoadedWindow.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QTextBlock>
 #include <QTimer>
@@ -59,6 +61,8 @@ private slots:
             QTest::keyRelease(w.field("txbRadians"), Qt::Key_Return);
         else
             QTest::keySequence(w.field(field), QKeySequence(keys));
+        // A tap converts at once: in the same turn of the event loop, with no timer.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
         QCOMPARE(w.output(), output);
         QVERIFY(w.fake.messages.shown.isEmpty());
     }
@@ -89,6 +93,7 @@ private slots:
         w.field("txbRadians")->setFocus();
         QTest::keyClicks(w.field("txbRadians"), typed);
         QTest::keyClick(w.field("txbRadians"), Qt::Key_Return);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall); // Enter acts just after
         QTEST(w.field("txbRadians")->text(), "radians");
         QTEST(w.output(), "line");
     }
@@ -103,11 +108,71 @@ private slots:
         auto *radians = window.findChild<QLineEdit *>("txbRadians");
         QTest::keyClicks(radians, "7");
         QTest::keyClick(radians, Qt::Key_Return);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
         QCOMPARE(box.shown.size(), 1);
         QTest::qWait(50); // the Enter that closed the box is released in the field
         QCOMPARE(box.shown.size(), 1);
         QCOMPARE(box.shown.first().text, "Radians out of range");
         QCOMPARE(QApplication::focusWidget(), radians);
+    }
+
+    // Enter as the display reports it: P press, R release with their timestamps, lower case
+    // when flagged as a repeat, "|" a turn of the event loop. One conversion per physical
+    // release, however the repeats of a held key come.
+    void heldEnter_data() {
+        QTest::addColumn<QStringList>("row");
+        addRow("tap", {"txbRadians", "P1 R2", "1"});
+        addRow("held, repeats not flagged", {"txbRadians", "P1 R5 P5 R6 P6 R7 P7 R9", "1"});
+        addRow("held, repeats flagged", {"txbRadians", "P1 r5 p5 r6 p6 R9", "1"});
+        addRow("held, repeats mixed", {"txbDegrees", "P1 r5 p5 R6 P6 r7 p7 R9", "1"});
+        addRow("held in seconds", {"txbSeconds", "P1 R5 P5 R6 P6 R9", "1"});
+        addRow("two taps, two turns", {"txbRadians", "P1 R2 | P3 R4", "2"});
+        addRow("held, then a tap", {"txbRadians", "P1 R5 P5 R6 | P7 R8", "2"});
+    }
+    void heldEnter() {
+        const auto [field, events, conversions] = cells<3>();
+        LoadedWindow w;
+        w.setFields("1||90|||");
+        w.field(field)->setFocus();
+        for (const QString &event : events.split(u' ')) {
+            if (event == u"|") {
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+                continue;
+            }
+            const bool press = event[0].toUpper() == u'P';
+            QKeyEvent key(press ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_Return,
+                          Qt::NoModifier, QStringLiteral("\r"), event[0].isLower());
+            key.setTimestamp(event.mid(1).toULongLong());
+            QApplication::sendEvent(w.field(field), &key);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+        QCOMPARE(w.output().count(u'\n'), conversions.toInt());
+        QVERIFY(w.fake.messages.shown.isEmpty());
+    }
+
+    // Field, its text with the caret at "|", the clipboard, the text after the paste.
+    void pasteKeepsOneLine_data() {
+        QTest::addColumn<QStringList>("row");
+        addRow("trailing CR LF dropped", {"txbDegrees", "|", "12.5\r\n", "12.5"});
+        addRow("first line kept", {"txbRadians", "|", "1\n2", "1"});
+        addRow("control character dropped", {"txbSeconds", "|", QChar(1) + QString(" 5"), " 5"});
+        addRow("text after the caret stays", {"txbToAdd", "ab|cd", "1\n2", "ab1cd"});
+        addRow("pasted text that repeats the field", {"txbRadians", "a|1b", "1\n2", "a11b"});
+        addRow("field's length first", {"txbMinutes", "|", "12.5\r\n", "12.5"});
+        addRow("plain paste as it was", {"txbRadians", "1|", "2.5", "12.5"});
+    }
+    void pasteKeepsOneLine() {
+        const auto [name, before, clipboard, after] = cells<4>();
+        LoadedWindow w;
+        QLineEdit *field = w.field(name);
+        field->setText(QString(before).remove(u'|'));
+        field->setCursorPosition(int(before.indexOf(u'|')));
+        field->setFocus();
+        QGuiApplication::clipboard()->setText(clipboard);
+        QTest::keySequence(field, QKeySequence(QKeySequence::Paste));
+        QCOMPARE(field->text(), after);
+        QTest::keyClicks(field, "7"); // typing goes on at the end of the paste
+        QCOMPARE(field->text().indexOf(u'7'), field->cursorPosition() - 1);
     }
 
     // The clicks (options, then the button), the fields before and after, the line added
@@ -266,6 +331,7 @@ private slots:
                 field->setText(text);
                 field->setFocus();
                 QTest::keyClick(field, Qt::Key_Return);
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
                 continue;
             }
             box->setFocus();

@@ -3,7 +3,9 @@
 #include "SpecifySoftware.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
+#include <QWheelEvent>
 
 namespace {
 
@@ -69,6 +71,12 @@ private slots:
         QWidget *notice = w.get("lblCopyright");
         QCOMPARE(notice->palette().color(QPalette::WindowText), QColor(110, 173, 216));
         QVERIFY(notice->font().underline());
+        // A screen reader reads the caption as the sign and says what it is.
+        auto *sign = w.get<QLabel>("lblSign");
+        sign->setText("-");
+        QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(sign);
+        QCOMPARE(spoken->text(QAccessible::Name), "-");
+        QCOMPARE(spoken->text(QAccessible::Description), "Sign of the angle");
     }
 
     // Accessible name (only where the control has no caption), font and character limit.
@@ -142,7 +150,8 @@ private slots:
             if (!qobject_cast<QLabel *>(control) && control->isEnabled())
                 expected << control->objectName();
         }
-        expected << expected.first();
+        // The maker's notice follows every other control.
+        expected << "lblCopyright" << expected.first();
         for (qsizetype step = 0; step < expected.size(); ++step) {
             QWidget *now = w.focus(); // or the text field inside the list
             QVERIFY2(now, "nothing has the focus");
@@ -198,6 +207,27 @@ private slots:
         QCOMPARE(w.field("txbRadians")->cursorPosition(), 3);
         w.click("cmdRad2Deg");
         QCOMPARE(w.field("txbRadians")->text(), radians);
+    }
+
+    // The wheel over the list without the focus changes nothing; with the focus it chooses.
+    void wheelOnThePrecisionList() {
+        LoadedWindow w;
+        auto *list = w.get<QComboBox>("cboDecimalPlaces");
+        const auto turn = [&] {
+            QWheelEvent down({5, 5}, list->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton,
+                             Qt::NoModifier, Qt::NoScrollPhase, false);
+            QSpontaneKeyEvent::setSpontaneous(&down);
+            QApplication::sendEvent(list, &down);
+        };
+        turn();
+        QCOMPARE(list->currentIndex(), 2);
+        QCOMPARE(w.window.currentOutputOptions().precision, 7);
+        QCOMPARE(w.focus(), w.field("txbRadians"));
+        list->setFocus();
+        turn();
+        QCOMPARE(list->currentIndex(), 3);
+        QCOMPARE(w.window.currentOutputOptions().precision, 8);
+        QCOMPARE(w.focus(), w.field("txbRadians"));
     }
 
     // Typing in the list's text, whether or not it names an entry, leaves the precision.

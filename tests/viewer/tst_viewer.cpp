@@ -5,8 +5,11 @@
 #include "ViewerText.h"
 #include "frmView.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QKeySequence>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -364,6 +367,52 @@ private slots:
         QCOMPARE(boxes(rig.messages), shown);
         QTEST(textBox(again)->toPlainText(), "text");
         QVERIFY(!child(again, "cmdCopyToClipboard")->isVisible());
+    }
+
+    // The help text is read with the keyboard as with the mouse: the caret moves, Shift
+    // selects, and the copy shortcut copies the selection.
+    void keyboardSelectsAndCopies_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("copied");
+        QTest::newRow("Shift+Right twice") << "Shift+Right Shift+Right"
+                                           << "he";
+        QTest::newRow("Right, then Shift+End") << "Right Shift+End"
+                                               << "elp text";
+        QTest::newRow("Down, then Shift+End") << "Down Shift+End"
+                                              << "second line";
+        QTest::newRow("Shift+Down") << "Shift+Down"
+                                    << "help text\n";
+    }
+    void keyboardSelectsAndCopies() {
+        QFETCH(QString, keys);
+        QFETCH(QString, copied);
+        Rig rig;
+        rig.fakes.files.next.text = QStringLiteral("help text\r\nsecond line");
+        frmView &view = rig.help();
+        QPlainTextEdit *text = textBox(view);
+        QCOMPARE(text->accessibleName(), QStringLiteral("Help text"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        for (const QString &key : keys.split(u' '))
+            QTest::keySequence(text, QKeySequence(key));
+        QTest::keySequence(text, QKeySequence(QKeySequence::Copy));
+        QCOMPARE(QGuiApplication::clipboard()->text().replace(QChar::ParagraphSeparator, u'\n'),
+                 copied);
+        QCOMPARE(text->toPlainText(), QStringLiteral("help text\nsecond line"));
+    }
+
+    // Even with the current folder deleted, the first box of a failure says something.
+    void deletedCurrentFolderIsNamed() {
+        const QString home = QDir::currentPath();
+        {
+            QTemporaryDir gone;
+            QVERIFY(QDir::setCurrent(gone.path()));
+        }
+        Rig rig;
+        rig.fakes.files.next.errorNumber = 53;
+        rig.help();
+        QVERIFY(QDir::setCurrent(home));
+        QCOMPARE(boxes(rig.messages).value(0),
+                 QStringLiteral(" | The current folder no longer exists."));
     }
 
     void viewerGoesWithTheMainWindow() {
