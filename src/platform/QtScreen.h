@@ -2,9 +2,9 @@
 
 #include "Screen.h"
 
-// The primary screen, in Qt's device-independent pixels.
+// The primary screen, where a new window opens, in Qt's device-independent pixels.
 class QtScreen : public Screen {
 public:
-    QSize sizeInPixels() const override;
+    QRect availableGeometry() const override;
     double logicalDpi() const override;
 };
