@@ -1,8 +1,8 @@
 #include "WindowPlacement.h"
 
+#include "Screen.h"
 #include "Twips.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace WindowPlacement {
@@ -15,15 +15,6 @@ QPoint StartPosition(const QRect &available, QSize window, double logicalDpi) {
     const QPoint offset{Twips::toPixels(static_cast<int>(std::lround(leftTwips)), logicalDpi),
                         Twips::toPixels(static_cast<int>(std::lround(topTwips)), logicalDpi)};
     return KeptOnScreen(QRect(available.topLeft() + offset, window), available);
-}
-
-QPoint KeptOnScreen(const QRect &frame, const QRect &available) {
-    // Right and bottom first, so that the left and top edges win when the window is too big.
-    const int x =
-        std::max(std::min(frame.left(), available.right() + 1 - frame.width()), available.left());
-    const int y =
-        std::max(std::min(frame.top(), available.bottom() + 1 - frame.height()), available.top());
-    return {x, y};
 }
 
 } // namespace WindowPlacement

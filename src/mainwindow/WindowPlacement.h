@@ -11,8 +11,4 @@ namespace WindowPlacement {
 // division as the layout is; then moved, if need be, so that the whole window is on it.
 QPoint StartPosition(const QRect &available, QSize window, double logicalDpi);
 
-// The place nearest to `frame`'s own at which it lies wholly within `available`; a window
-// larger than the screen keeps its top left corner (and so its title bar) on it.
-QPoint KeptOnScreen(const QRect &frame, const QRect &available);
-
 } // namespace WindowPlacement

@@ -16,6 +16,11 @@ QRect QtScreen::availableGeometry() const {
     return screen ? screen->availableGeometry() : FallbackGeometry;
 }
 
+QRect QtScreen::availableGeometryAt(QPoint point) const {
+    const QScreen *screen = QGuiApplication::screenAt(point);
+    return screen ? screen->availableGeometry() : availableGeometry();
+}
+
 double QtScreen::logicalDpi() const {
     const QScreen *screen = QGuiApplication::primaryScreen();
     const double dpi = screen ? screen->logicalDotsPerInchY() : 0.0;
