@@ -11,12 +11,13 @@ file(CREATE_LINK "../${ANGULOR_PRIVATE_DIR}/angulor" "${link}" SYMBOLIC)
 list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${link}")
 
 # A menu entry runs with the session's PATH, which holds the system prefixes but often not
-# ~/.local/bin or another private prefix: name the program there by its absolute path.
+# ~/.local/bin or another private prefix: name the program there by its absolute path, the real
+# one, which stays put when the link in bin/ goes elsewhere ($XDG_BIN_HOME).
 get_filename_component(prefix "${CMAKE_INSTALL_PREFIX}" ABSOLUTE)
 if(prefix STREQUAL "/usr" OR prefix STREQUAL "/usr/local")
     set(exec angulor)
 else()
-    set(exec "${prefix}/bin/angulor")
+    set(exec "${prefix}/${ANGULOR_PRIVATE_DIR}/angulor")
     string(REPLACE "%" "%%" exec "${exec}")
     if(exec MATCHES "[] \t\n\"'\\><~|&;$*?#()`[]")
         # Quoted argument of the Exec key, then the escaping of a desktop entry string value.

@@ -22,6 +22,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beyond the libraries: the metric-compatible fonts the window layout is measured in, and
 # xdg-open for the maker's web pages.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, xdg-utils")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme")
+# The Wayland platform plugin: without it the program runs through X11 on a Wayland desktop.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme, qt6-wayland")
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/FinishPackage.cmake)
 
 include(CPack)

@@ -1,9 +1,12 @@
 # Packages the build, the program and the tests need (sourced by ./run and ./test).
 BUILD_PACKAGES=(build-essential cmake ninja-build ccache qt6-base-dev libgl-dev fonts-liberation)
-RUN_PACKAGES=(xdg-utils)
+# qt6-wayland: without it Qt falls back to X11 on a Wayland desktop.
+RUN_PACKAGES=(xdg-utils qt6-wayland)
 TEST_PACKAGES=(xvfb xauth
     libboost-dev # the exact model that the angle tests hold the operations against
     # the installed program: validators, the package build, a desktop to drive it on
     desktop-file-utils appstream dpkg-dev file python3 python3-gi
     openbox dbus-daemon dbus-session-bus-common at-spi2-core python3-pyatspi
-    xdotool xclip wmctrl x11-utils)
+    xdotool xclip wmctrl x11-utils
+    # what a Debian maintainer checks: lintian, hardening-check, the manual page's rendering
+    lintian devscripts man-db)

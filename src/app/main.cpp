@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "ExitProcessEnder.h"
 #include "FontSubstitutes.h"
 #include "Platform.h"
@@ -25,21 +26,19 @@ bool displayAvailable() {
     return (x11 && *x11) || (wayland && *wayland);
 }
 
-// A display that is named but cannot be reached makes Qt abort while it starts; end with one
-// plain sentence and a failure status instead of a core dump. Qt's own start-up lines are held
-// back until the window system is known to work.
+// A window system that cannot start (a display that cannot be reached, a platform that is not
+// installed) makes Qt abort; end with a plain sentence, Qt's own reason and a failure status
+// instead of a core dump. Qt's start-up lines are held back until the window system is known
+// to work, because they are part of that reason.
 QStringList heldStartUpMessages;
 
 void startUpMessages(QtMsgType type, const QMessageLogContext &, const QString &message) {
-    if (type != QtFatalMsg) {
-        heldStartUpMessages.append(message);
+    heldStartUpMessages.append(message);
+    if (type != QtFatalMsg)
         return;
-    }
-    const char *x11 = std::getenv("DISPLAY");
-    std::fprintf(stderr,
-                 "Angulor could not open its window: the graphical display%s%s cannot be "
-                 "reached.\n",
-                 x11 && *x11 ? " " : "", x11 && *x11 ? x11 : "");
+    std::fputs("Angulor could not open its window; Qt reports:\n", stderr);
+    for (const QString &line : std::as_const(heldStartUpMessages))
+        std::fprintf(stderr, "%s\n", qPrintable(line.trimmed()));
     std::_Exit(1);
 }
 
@@ -56,7 +55,10 @@ QIcon applicationIcon() {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    if (!displayAvailable()) {
+    const CommandLine::Reading commandLine = CommandLine::Read(argc, argv);
+    if (!commandLine.start)
+        return commandLine.status;
+    if (!commandLine.windowSystemNamed && !displayAvailable()) {
         std::fputs("Angulor needs a graphical display, but neither DISPLAY nor WAYLAND_DISPLAY "
                    "is set.\n",
                    stderr);
@@ -67,6 +69,7 @@ int main(int argc, char *argv[]) {
     qInstallMessageHandler(defaultHandler);
     for (const QString &message : std::as_const(heldStartUpMessages))
         std::fprintf(stderr, "%s\n", qPrintable(message));
+    heldStartUpMessages.clear();
     // Every way out runs the quit sequence, which ends the process itself.
     QApplication::setQuitOnLastWindowClosed(false);
     // Lets the desktop match the windows with the menu entry of the same id.

@@ -168,8 +168,13 @@ void frmQSsoftware::Form_Load() {
     setForeColor(lblIntro, fromWindowsColour(lngIntroForeColor));
     setForeColor(lblDescription[0], fromWindowsColour(lngDescriptionForeColor));
 
-    if (opener)
-        move(opener->pos() + QPoint(px(OffsetLeft), px(OffsetTop)));
+    if (opener) {
+        // Offset from the main window, but wholly on its screen.
+        const QRect frame(opener->pos() + QPoint(px(OffsetLeft), px(OffsetTop)),
+                          size() + opener->frameGeometry().size() - opener->size());
+        move(KeptOnScreen(frame,
+                          platform.screen.availableGeometryAt(opener->frameGeometry().center())));
+    }
 
     place(lblIntro, g.intro);
     place(PicBox, g.picBox);

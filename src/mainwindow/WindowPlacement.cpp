@@ -1,18 +1,20 @@
 #include "WindowPlacement.h"
 
+#include "Screen.h"
 #include "Twips.h"
 
 #include <cmath>
 
 namespace WindowPlacement {
 
-QPoint StartPosition(QSize screenPixels, double logicalDpi) {
+QPoint StartPosition(const QRect &available, QSize window, double logicalDpi) {
     const float topTwips =
-        static_cast<float>(Twips::fromPixels(screenPixels.height(), logicalDpi)) / 10.0f;
+        static_cast<float>(Twips::fromPixels(available.height(), logicalDpi)) / 10.0f;
     const float leftTwips =
-        static_cast<float>(Twips::fromPixels(screenPixels.width(), logicalDpi)) / 8.0f;
-    return {Twips::toPixels(static_cast<int>(std::lround(leftTwips)), logicalDpi),
-            Twips::toPixels(static_cast<int>(std::lround(topTwips)), logicalDpi)};
+        static_cast<float>(Twips::fromPixels(available.width(), logicalDpi)) / 8.0f;
+    const QPoint offset{Twips::toPixels(static_cast<int>(std::lround(leftTwips)), logicalDpi),
+                        Twips::toPixels(static_cast<int>(std::lround(topTwips)), logicalDpi)};
+    return KeptOnScreen(QRect(available.topLeft() + offset, window), available);
 }
 
 } // namespace WindowPlacement

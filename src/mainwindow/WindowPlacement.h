@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 
 namespace WindowPlacement {
 
-// Where the main window opens: one tenth of the screen height down and one eighth of its
-// width across, worked out in twips with single-precision division as the layout is.
-QPoint StartPosition(QSize screenPixels, double logicalDpi);
+// Where the main window opens: one tenth of the screen's free height down and one eighth of
+// its free width across from its top left corner, worked out in twips with single-precision
+// division as the layout is; then moved, if need be, so that the whole window is on it.
+QPoint StartPosition(const QRect &available, QSize window, double logicalDpi);
 
 } // namespace WindowPlacement

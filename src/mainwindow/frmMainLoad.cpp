@@ -23,7 +23,7 @@ void frmMain::Form_Load() {
     InitOptions();
     cmdQSsoftware->hide();
     SpecifySoftware::SetMainCaption(*this);
-    move(WindowPlacement::StartPosition(platform.screen.sizeInPixels(),
+    move(WindowPlacement::StartPosition(platform.screen.availableGeometry(), size(),
                                         platform.screen.logicalDpi()));
 
     QS_common::SetControlsBackColor(*this, Teal);

@@ -6,14 +6,19 @@
 namespace {
 
 // Without a screen (never expected on a desktop) the window still gets a sane layout.
-constexpr QSize FallbackSize{1024, 768};
+constexpr QRect FallbackGeometry{0, 0, 1024, 768};
 constexpr double FallbackDpi = 96.0;
 
 } // namespace
 
-QSize QtScreen::sizeInPixels() const {
+QRect QtScreen::availableGeometry() const {
     const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? screen->size() : FallbackSize;
+    return screen ? screen->availableGeometry() : FallbackGeometry;
+}
+
+QRect QtScreen::availableGeometryAt(QPoint point) const {
+    const QScreen *screen = QGuiApplication::screenAt(point);
+    return screen ? screen->availableGeometry() : availableGeometry();
 }
 
 double QtScreen::logicalDpi() const {

@@ -2,9 +2,10 @@
 
 #include "Screen.h"
 
-// The primary screen, in Qt's device-independent pixels.
+// Qt's screens in its device-independent pixels; the main window opens on the primary one.
 class QtScreen : public Screen {
 public:
-    QSize sizeInPixels() const override;
+    QRect availableGeometry() const override;
+    QRect availableGeometryAt(QPoint point) const override;
     double logicalDpi() const override;
 };

@@ -27,10 +27,13 @@ void HelpCommand::run() {
         view->setWindowState(view->windowState() & ~Qt::WindowMinimized);
     if (!(view->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
         const QRect main = mainWindow.frameGeometry();
-        view->move(main.left(), main.top() + main.height());
         // Both windows wear the same decorations, so equal inner sizes give equal outer ones;
         // the viewer raises a size below its minimum itself.
         view->resize(mainWindow.size());
+        const QSize frame = view->size() + main.size() - mainWindow.size();
+        // Below the main window, but wholly on its screen.
+        view->move(KeptOnScreen(QRect(QPoint(main.left(), main.top() + main.height()), frame),
+                                platform.screen.availableGeometryAt(main.center())));
     }
     view->strFilename = QCoreApplication::applicationDirPath() + QStringLiteral("/ang_help.txt");
     view->setWindowTitle(QStringLiteral("Help for ANG"));

@@ -20,8 +20,8 @@ struct LoadedWindow {
     frmMain window;
 
     // The fake screen is set before the window is built: its constructor lays it out.
-    explicit LoadedWindow(QSize screen = {1024, 768}, double dpi = 96)
-        : window{(fake.screen.size = screen, fake.screen.dpi = dpi, fake.platform)} {
+    explicit LoadedWindow(QRect screen = {0, 0, 1024, 768}, double dpi = 96)
+        : window{(fake.screen.available = screen, fake.screen.dpi = dpi, fake.platform)} {
         window.Form_Load();
         window.activateWindow();
         if (!QTest::qWaitForWindowActive(&window))

@@ -115,17 +115,29 @@ private slots:
         }
     }
 
-    // The window's place on the screen and the controls' geometry from the twips.
+    // The window's place on the free part of the screen it opens on, wherever that screen
+    // lies on the desktop, and the controls' geometry from the twips.
     void windowPlacement_data() {
-        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QRect>("screen");
         QTest::addColumn<double>("dpi");
         QTest::addColumn<QRect>("geometry");
-        QTest::newRow("1024x768, 96 dpi") << QSize(1024, 768) << 96.0 << QRect(128, 77, 797, 239);
+        QTest::newRow("1024x768, 96 dpi")
+            << QRect(0, 0, 1024, 768) << 96.0 << QRect(128, 77, 797, 239);
         QTest::newRow("1920x1080, 144 dpi")
-            << QSize(1920, 1080) << 144.0 << QRect(240, 108, 1196, 359);
+            << QRect(0, 0, 1920, 1080) << 144.0 << QRect(240, 108, 1196, 359);
+        QTest::newRow("below a top panel, right of a dock")
+            << QRect(64, 32, 1856, 1048) << 96.0 << QRect(296, 137, 797, 239);
+        QTest::newRow("monitor right of another")
+            << QRect(1920, 0, 1280, 1024) << 96.0 << QRect(2080, 102, 797, 239);
+        QTest::newRow("monitor left of and above another")
+            << QRect(-1280, -200, 1024, 768) << 96.0 << QRect(-1152, -123, 797, 239);
+        QTest::newRow("too narrow: moved left to stay on it")
+            << QRect(100, 50, 800, 300) << 96.0 << QRect(103, 80, 797, 239);
+        QTest::newRow("too small: top left corner on it")
+            << QRect(-700, 20, 640, 200) << 96.0 << QRect(-700, 20, 797, 239);
     }
     void windowPlacement() {
-        QFETCH(QSize, screen);
+        QFETCH(QRect, screen);
         QFETCH(double, dpi);
         QFETCH(QRect, geometry);
         LoadedWindow w(screen, dpi);

@@ -4,8 +4,9 @@
 
 class FakeScreen : public Screen {
 public:
-    QSize sizeInPixels() const override { return size; }
+    QRect availableGeometry() const override { return available; }
+    QRect availableGeometryAt(QPoint) const override { return available; }
     double logicalDpi() const override { return dpi; }
-    QSize size{1024, 768};
+    QRect available{0, 0, 1024, 768};
     double dpi = 96.0;
 };

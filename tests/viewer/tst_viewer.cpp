@@ -288,7 +288,8 @@ private slots:
     }
 
     // Help twice, with `before` done to the viewer in between and the main window moved. A
-    // normal viewer stands below the main window, on the screen or not; a maximised one stays.
+    // normal viewer stands below the main window, raised as far as the bottom of the (fake,
+    // 1024x768) screen needs; a maximised one stays.
     // Close and Escape keep the text; the close box destroys the viewer, so the second Help
     // reads anew, whether or not the deletion has run; after a failure it shows an empty
     // viewer without a word.
@@ -317,8 +318,10 @@ private slots:
         Rig rig(mainWindow);
         const auto placed = [&rig] {
             const QRect main = rig.mainWindow.frameGeometry();
-            return QRect(main.bottomLeft() + QPoint(0, 1),
-                         main.size().expandedTo(px({8000, 2000})));
+            QRect below(main.bottomLeft() + QPoint(0, 1), main.size().expandedTo(px({8000, 2000})));
+            if (below.bottom() > 767)
+                below.moveBottom(767);
+            return below;
         };
         if (before == "failure")
             rig.fakes.files.next.errorNumber = 53;
