@@ -1,30 +1,23 @@
 #include "CatalogueOpener.h"
 #include "CatalogueScroll.h"
 #include "ClickLabel.h"
-#include "ExitProcessEnder.h"
 #include "FakePlatform.h"
 #include "ProgramList.h"
+#include "StandInOpener.h"
 #include "Twips.h"
 #include "XdgWebLauncher.h"
-#include "frmMain.h"
 #include "frmQSsoftware.h"
 #include "weblink.h"
 
-#include <QAccessible>
-#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
-#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
-#include <QWindow>
+#include <csignal>
 #include <functional>
-#include <sys/wait.h>
 
 using namespace std::chrono_literals;
 using weblink::Caller;
@@ -87,41 +80,6 @@ struct CatalogueFixture {
             QCOMPARE(w.lblTitle[j]->text(), filled ? Programs[top + j].Title : QString());
             QCOMPARE(w.lblDescription[j]->text(), filled ? described(Programs[top + j]) : "");
         }
-    }
-};
-
-// The calculator window on fakes.
-struct MainWithCatalogue {
-    FakePlatform fake;
-    frmMain window{fake.platform};
-
-    MainWithCatalogue() {
-        window.Form_Load();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-    }
-    template <typename C> C *get(const char *name) { return window.findChild<C *>(name); }
-};
-
-// A stand-in `xdg-open` first on PATH while it lives, or none at all for an empty body; it
-// writes its arguments, one a line, to `args` beside it.
-struct StandInOpener {
-    QTemporaryDir dir;
-    QByteArray savedPath = qgetenv("PATH");
-
-    explicit StandInOpener(const QString &body) {
-        QFile script(dir.filePath("xdg-open"));
-        if (!body.isEmpty() && script.open(QIODevice::WriteOnly)) {
-            script.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/args\"\n" +
-                         body.toUtf8() + "\n");
-            script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        }
-        qputenv("PATH", dir.path().toUtf8() + (body.isEmpty() ? "" : ":/usr/bin:/bin"));
-    }
-    ~StandInOpener() { qputenv("PATH", savedPath); }
-    QByteArray read(const char *name) const {
-        QFile file(dir.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 };
 
@@ -403,51 +361,6 @@ private slots:
         }));
     }
 
-    void launcher_data() {
-        // An empty body: no xdg-open at all.
-        columns<QString, QString, int, bool>("body", "address", "code", "runs");
-        const QString site = SiteURL, opens = "exit 0";
-        const int ok = XdgWebLauncher::Succeeded;
-        QTest::newRow("opened") << opens << site << ok << true;
-        QTest::newRow("syntax error") << "exit 1" << site << 11 << true;
-        QTest::newRow("file not found") << "exit 2" << site << 2 << true;
-        QTest::newRow("no tool for the type") << "exit 3" << site << 31 << true;
-        QTest::newRow("action failed") << "exit 4" << site << 29 << true;
-        QTest::newRow("no permission") << "exit 5" << site << 5 << true;
-        QTest::newRow("status it does not document") << "exit 77" << site << 29 << true;
-        QTest::newRow("killed by a signal") << "kill -KILL $$" << site << 29 << true;
-        QTest::newRow("xdg-open missing") << "" << site << 31 << false;
-        QTest::newRow("one argument, no shell")
-            << opens << "https://x/a b;$(true)'?ä" << ok << true;
-        QTest::newRow("empty refused") << opens << "" << 2 << false;
-        QTest::newRow("option refused") << opens << "--help" << 2 << false;
-        QTest::newRow("control character refused") << opens << "https://x/\nrm" << 2 << false;
-    }
-    void launcher() {
-        QFETCH(QString, body);
-        QFETCH(QString, address);
-        QFETCH(int, code);
-        QFETCH(bool, runs);
-        StandInOpener opener(body);
-        QCOMPARE(XdgWebLauncher().open(address), code);
-        QCOMPARE(opener.read("args"), runs ? address.toUtf8() + '\n' : QByteArray());
-    }
-
-    void launcherBoundedWait() {
-        StandInOpener sleeper("echo $$ > \"$(dirname \"$0\")/pid\"\nexec /bin/sleep 60");
-        bool repainted = false;
-        QTimer::singleShot(50ms, [&] { repainted = true; });
-        QElapsedTimer clock;
-        clock.start();
-        QCOMPARE(XdgWebLauncher(500ms).open(SiteURL), XdgWebLauncher::Succeeded);
-        QVERIFY(clock.elapsed() < 2500);
-        QVERIFY(repainted);
-        const int pid = sleeper.read("pid").trimmed().toInt();
-        QCOMPARE(::kill(pid, SIGTERM), 0); // left running on its own
-        // Once it ends it is reaped, so not even a zombie is left.
-        QTRY_VERIFY(!QFile::exists(QStringLiteral("/proc/%1").arg(pid)));
-    }
-
     // With an opener that does not return, the window goes on: a second click is dropped,
     // not queued, and Escape hides the window at once.
     void slowOpenerKeepsWindowResponsive() {
@@ -480,83 +393,6 @@ private slots:
         const QList<QByteArray> pids = sleeper.read("pids").split('\n');
         QCOMPARE(pids.size(), 2); // one opener, and the line's end
         QCOMPARE(::kill(pids[0].toInt(), SIGTERM), 0);
-    }
-
-    void processEnderFlushesAndExits() {
-        QTemporaryFile out;
-        QVERIFY(out.open());
-        const pid_t child = ::fork();
-        if (child == 0 && ::dup2(out.handle(), STDOUT_FILENO) >= 0 &&
-            std::fputs("buffered", stdout) >= 0)
-            ExitProcessEnder().endProcess();
-        int status = 0;
-        QCOMPARE(::waitpid(child, &status, 0), child);
-        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        QVERIFY(out.seek(0));
-        QCOMPARE(out.readAll(), QByteArray("buffered"));
-    }
-
-    void waysOut_data() {
-        columns<int>("way");
-        QTest::newRow("Quit button") << 0;
-        QTest::newRow("close box") << 1;
-        QTest::newRow("catalogue closed from its title bar") << 2;
-        QTest::newRow("catalogue button comes back") << 3;
-    }
-    void waysOut() {
-        QFETCH(int, way);
-        MainWithCatalogue m;
-        auto *radians = m.get<QLineEdit>("txbRadians");
-        radians->setText(QStringLiteral("1.25"));
-        radians->setSelection(0, 2);
-        bool shownWhileHidden = false;
-        int endedBefore = -1;
-        QTimer::singleShot(0, [&] {
-            auto *catalogue = qobject_cast<frmQSsoftware *>(QApplication::activeModalWidget());
-            QVERIFY(catalogue);
-            shownWhileHidden = catalogue->isVisible() && !m.window.isVisible();
-            if (way != 3)
-                m.window.close(); // as a session ending: must not start a second sequence
-            endedBefore = m.fake.process.ended;
-            if (way == 2)
-                catalogue->close();
-            else
-                catalogue->cmdClose->click();
-        });
-        if (way == 1)
-            m.window.windowHandle()->close();
-        else
-            m.get<QPushButton>(way == 3 ? "cmdQSsoftware" : "cmdQuit")->click();
-        QVERIFY(shownWhileHidden);
-        QCOMPARE(endedBefore, 0);
-        QCOMPARE(m.fake.process.ended, way == 3 ? 0 : 1);
-        QCOMPARE(m.window.isVisible(), way == 3);
-        if (way == 3) {
-            QCOMPARE(m.window.focusWidget(), m.get<QPushButton>("cmdRad2Deg"));
-            QCOMPARE(radians->cursorPosition(), 4);
-        }
-    }
-
-    void noticeOpensSite() {
-        MainWithCatalogue m;
-        auto *notice = m.get<QLabel>("lblCopyright");
-        QCOMPARE(notice->cursor().shape(), Qt::PointingHandCursor);
-        QAccessibleInterface *link = QAccessible::queryAccessibleInterface(notice);
-        QCOMPARE(link->role(), QAccessible::Link);
-        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        m.fake.web.result = 31;
-        QTest::mouseClick(notice, Qt::LeftButton);
-        QCOMPARE(m.fake.web.opened, QStringList({SiteURL, SiteURL}));
-        QCOMPARE(m.fake.messages.shown.size(), 1); // only for the failed launch
-        QCOMPARE(m.fake.messages.shown[0].title, QStringLiteral("Cannot launch web browser"));
-        QCOMPARE(m.fake.messages.shown[0].icon, BoxIcon::Exclamation);
-        QCOMPARE(m.fake.messages.shown[0].text,
-                 *weblink::LaunchFailureMessage(31, SiteURL, Caller::Notice));
-        // From the keyboard too: Enter and Space open it like a click.
-        notice->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(notice, Qt::Key_Return);
-        QTest::keyClick(notice, Qt::Key_Space);
-        QCOMPARE(m.fake.web.opened.size(), 4);
     }
 };
 

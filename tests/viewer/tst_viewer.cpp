@@ -1,13 +1,11 @@
 #include "FakePlatform.h"
 #include "HelpCommand.h"
-#include "PosixFileReader.h"
 #include "Twips.h"
 #include "ViewerText.h"
 #include "frmView.h"
 
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QPlainTextEdit>
@@ -15,9 +13,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -47,28 +42,6 @@ void showAndLoad(frmView &view) {
     QTRY_VERIFY(view.fileDisplayed());
 }
 
-// Bytes this process has read so far, as the kernel counts them, or -1. Asking is itself a
-// read, counted from the next time on, so `cost` tells how many bytes it took.
-qint64 bytesRead(qint64 &cost) {
-    QFile io(QStringLiteral("/proc/self/io"));
-    if (!io.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return -1;
-    const QByteArray all = io.read(4095);
-    cost = all.size();
-    const qsizetype at = all.indexOf("rchar: ");
-    return at < 0 ? -1 : all.mid(at + 7, all.indexOf('\n', at) - at - 7).toLongLong();
-}
-
-// Root reads any file, so a file it may not read needs another effective user.
-struct NotRoot {
-    const bool wasRoot = ::geteuid() == 0;
-    const bool dropped = wasRoot && ::seteuid(65534) == 0;
-    ~NotRoot() {
-        if (dropped && ::seteuid(0) != 0)
-            qFatal("cannot become root again");
-    }
-};
-
 // Records each box, and activates the viewer again on closing it, as a real modal box does.
 struct ReactivatingMessages : FakeMessageBoxes {
     void show(QWidget *parent, const QString &text, const QString &title, BoxIcon icon) override {
@@ -96,8 +69,6 @@ struct Rig {
     }
     FakePlatform fakes;
     ReactivatingMessages messages;
-    PosixFileReader disk;
-    Platform withDisk{messages, fakes.clipboard, fakes.screen, disk, fakes.web, fakes.process};
     Platform withFakes{messages,    fakes.clipboard, fakes.screen,
                        fakes.files, fakes.web,       fakes.process};
     QWidget mainWindow;
@@ -110,31 +81,26 @@ class tst_viewer : public QObject {
     Q_OBJECT
 
 private slots:
-    // A file made here, the text shown, and the boxes: a failure first names the current folder.
+    // What the reader gives, the text shown, and the boxes: a failure first names the current
+    // folder.
     void showsFileOrReportsFailure_data() {
-        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("errorNumber");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("content");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("boxes");
         const QString folder = " | " + QDir::currentPath();
-        static QTemporaryDir dir;
-        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner |
-                                                      QFile::ExeOwner | QFile::ExeOther));
-        const auto write = [](const QString &name, const QByteArray &bytes) {
-            QFile file(dir.filePath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        };
-        // The bytes 0x80 to 0xFF come first and must arrive as Windows-1252.
+        // Characters beyond Latin-1 come first and must arrive as they are.
         for (const int length : {65529, 65530}) {
-            QByteArray bytes = QByteArray("line\r\n").repeated(length / 6 + 1);
-            for (int i = 0x80; i < 0x100; ++i)
-                bytes[i - 0x80] = char(i);
-            bytes.resize(length);
-            write(QString::number(length), bytes);
-            QString text = QStringLiteral(
+            QString content = QStringLiteral(
                 u"\u20AC\u0081\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039\u0152"
                 u"\u008D\u017D\u008F\u0090\u2018\u2019\u201C\u201D\u2022\u2013\u2014\u02DC\u2122"
                 u"\u0161\u203A\u0153\u009D\u017E\u0178");
-            text += QString::fromLatin1(bytes.mid(32)).replace(QChar(0xA0), u' '); // shown blank
+            for (int i = 0xA0; i < 0x100; ++i)
+                content += QChar(i);
+            content += QStringLiteral("line\r\n").repeated(length / 6 + 1);
+            content.truncate(length);
+            QString text = QString(content).replace(QChar(0xA0), u' '); // shown blank
             if (length == 65530)
                 text = "NOTE: This file is too large to display entirely in this textbox.\r\n"
                        "To view the entire contents of the file load it into NotePad,\r\n"
@@ -142,63 +108,39 @@ private slots:
                        text.left(65306) +
                        "\r\n\r\nNOTE: Entire contents of file have not been displayed.\r\n";
             QTest::addRow("%d %s", length, length == 65530 ? "cut" : "whole")
-                << dir.filePath(QString::number(length)) << text.replace("\r\n", "\n")
-                << QStringList();
+                << 0 << QString() << content << text.replace("\r\n", "\n") << QStringList();
         }
-        write("empty.txt", {});
-        write("plain.txt", "x");
-        write("locked.txt", "secret");
-        QVERIFY(QFile::setPermissions(dir.filePath("locked.txt"), {}));
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.txt")));
-        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("pipe.txt")), 0600), 0);
-        const auto fails = [&](const char *name, const QString &file, const QString &box) {
-            QTest::newRow(name) << QDir(dir.path()).filePath(file) << QString()
-                                << QStringList{folder, box + " (!)"};
+        const auto fails = [&](const char *name, int number, const char *description) {
+            const QString box = QStringLiteral("Error reading file | Error %1.  %2 (!)")
+                                    .arg(number)
+                                    .arg(QLatin1String(description));
+            QTest::newRow(name) << number << QString::fromLatin1(description) << QString()
+                                << QString() << QStringList{folder, box};
         };
-        const QString error = QStringLiteral("Error reading file | Error ");
-        fails("missing file", "absent.txt", error + "53.  File not found");
-        fails("missing folder", "nowhere/ang_help.txt", error + "76.  Path not found");
-        fails("file in a folder's place", "plain.txt/a.txt", error + "76.  Path not found");
-        fails("unreadable file", "locked.txt", error + "70.  Permission denied");
-        fails("folder in the file's place", "folder.txt", error + "75.  Path/File access error");
-        fails("named pipe does not hang", "pipe.txt", error + "75.  Path/File access error");
-        if (QFile::exists(QStringLiteral("/proc/self/mem")))
-            fails("read failure", "/proc/self/mem", error + "57.  Device I/O error");
-        fails("empty file warns in its own words", "empty.txt",
-              ViewerText::emptyFileTitle() + " | " +
-                  ViewerText::emptyFileMessage(dir.filePath("empty.txt")));
+        fails("missing file", 53, "File not found");
+        fails("missing folder", 76, "Path not found");
+        fails("unreadable file", 70, "Permission denied");
+        fails("not a plain file", 75, "Path/File access error");
+        fails("read failure", 57, "Device I/O error");
+        fails("too many files", 67, "Too many files");
+        QTest::newRow("empty file warns in its own words")
+            << 62 << "Input past end of file" << QString() << QString()
+            << QStringList{folder, ViewerText::emptyFileTitle() + " | " +
+                                       ViewerText::emptyFileMessage("/data/empty.txt") + " (!)"};
     }
     void showsFileOrReportsFailure() {
-        QFETCH(QString, path);
-        std::optional<NotRoot> notRoot;
-        if (path.endsWith(QStringLiteral("locked.txt")) && notRoot.emplace().wasRoot &&
-            !notRoot->dropped)
-            QSKIP("running as root without leave to change the effective user");
+        QFETCH(int, errorNumber);
+        QFETCH(QString, description);
+        QFETCH(QString, content);
         Rig rig;
-        frmView view(rig.withDisk);
-        view.strFilename = path;
+        rig.fakes.files.next = {errorNumber, description, content, false};
+        frmView view(rig.withFakes);
+        view.strFilename = QStringLiteral("/data/empty.txt");
         showAndLoad(view);
+        QCOMPARE(rig.fakes.files.paths, QStringList{view.strFilename});
         QTEST(textBox(view)->toPlainText(), "text");
         QTEST(boxes(rig.messages), "boxes");
         QCOMPARE(view.isVisible(), rig.messages.shown.isEmpty());
-    }
-
-    void takesOnlyTheBeginningOfAHugeFile() {
-        QTemporaryDir dir;
-        QFile file(dir.filePath(QStringLiteral("huge.txt")));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("start") == 5);
-        if (!file.resize(qint64(3) << 30))
-            QSKIP("this file system holds no sparse 3 GiB file");
-        file.close();
-        qint64 costBefore = 0, costAfter = 0;
-        const qint64 before = bytesRead(costBefore);
-        if (before < 0)
-            QSKIP("the kernel does not tell this process how much it reads");
-        const FileReadResult result = PosixFileReader().read(file.fileName(), 65530);
-        const qint64 readByReader = bytesRead(costAfter) - before - costBefore;
-        QCOMPARE(result.text.size(), 65530);
-        QVERIFY(result.text.startsWith(QStringLiteral("start")) && result.truncated);
-        QVERIFY2(readByReader <= 65530, qPrintable(QString::number(readByReader)));
     }
 
     void errorNumberIsWrittenWithItsSignPlace() {
