@@ -30,6 +30,14 @@ const auto px = [](int twips) { return Twips::toPixels(twips, 96.0); };
 const auto textColour = [](const QWidget *w) { return w->palette().color(QPalette::WindowText); };
 const auto described = [](const ProgramEntry &e) { return e.Description + "\r\n" + e.URL; };
 
+// What slots 0 to 3 show, "title | description".
+QStringList slotTexts(const frmQSsoftware &w) {
+    QStringList texts;
+    for (int j = 0; j < 4; ++j)
+        texts << w.lblTitle[j]->text() + " | " + w.lblDescription[j]->text();
+    return texts;
+}
+
 template <typename... T, typename... Name> void columns(Name... names) {
     (QTest::addColumn<T>(names), ...);
 }
@@ -74,12 +82,11 @@ struct CatalogueFixture {
     }
 
     // Slots 0 to 3 show the entries from `top` on, blank past the last one.
-    void verifySlots(const frmQSsoftware &w, int top) const {
-        for (int j = 0; j < 4; ++j) {
-            const bool filled = top + j < 14;
-            QCOMPARE(w.lblTitle[j]->text(), filled ? Programs[top + j].Title : QString());
-            QCOMPARE(w.lblDescription[j]->text(), filled ? described(Programs[top + j]) : "");
-        }
+    QStringList entriesFrom(int top) const {
+        QStringList texts;
+        for (int i = top; i < top + 4; ++i)
+            texts << (i < 14 ? Programs[i].Title + " | " + described(Programs[i]) : " | ");
+        return texts;
     }
 };
 
@@ -208,7 +215,7 @@ private slots:
         }
         QCOMPARE(bar->value(), top);
         QCOMPARE(w.TopIndex, qint16(top));
-        f.verifySlots(w, top);
+        QCOMPARE(slotTexts(w), f.entriesFrom(top));
         QCOMPARE(w.lblTitle[5]->text(), f.Programs[5].Title);
         QCOMPARE(w.focusWidget(), w.cmdClose);
     }
@@ -290,7 +297,7 @@ private slots:
         for (QWidget *entry :
              {static_cast<QWidget *>(w.lblTitle[0]), static_cast<QWidget *>(w.lblDescription[2])}) {
             QCOMPARE(turn(entry), byBar);
-            f.verifySlots(w, byBar);
+            QCOMPARE(slotTexts(w), f.entriesFrom(byBar));
         }
     }
 

@@ -53,6 +53,7 @@ private slots:
     void keyInAField() {
         const auto [field, keys, output] = cells<3>();
         LoadedWindow w;
+        QVERIFY(w.active);
         w.setFields("1||90|||"); // both conversions have input: the output shows which ran
         w.field(field)->setFocus();
         if (keys == u"press")
@@ -87,6 +88,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, precision);
         LoadedWindow w;
+        QVERIFY(w.active);
         auto *list = w.get<QComboBox>("cboDecimalPlaces");
         list->setCurrentIndex(precision - 5);
         emit list->activated(precision - 5); // as when the entry is chosen
@@ -132,6 +134,7 @@ private slots:
     void heldEnter() {
         const auto [field, events, conversions] = cells<3>();
         LoadedWindow w;
+        QVERIFY(w.active);
         w.setFields("1||90|||");
         w.field(field)->setFocus();
         for (const QString &event : events.split(u' ')) {
@@ -164,6 +167,7 @@ private slots:
     void pasteKeepsOneLine() {
         const auto [name, before, clipboard, after] = cells<4>();
         LoadedWindow w;
+        QVERIFY(w.active);
         QLineEdit *field = w.field(name);
         field->setText(QString(before).remove(u'|'));
         field->setCursorPosition(int(before.indexOf(u'|')));
@@ -203,6 +207,7 @@ private slots:
     void buttonRunsItsOperation() {
         const auto [clicks, before, after, line] = cells<4>();
         LoadedWindow w;
+        QVERIFY(w.active);
         w.outputBox()->setPlainText(Earlier);
         w.setFields(before);
         w.click(clicks);
@@ -241,6 +246,7 @@ private slots:
     void messages() {
         const auto [button, before, text, title, icon, focus] = cells<6>();
         LoadedWindow w;
+        QVERIFY(w.active);
         w.setFields(before);
         for (const char *name : FieldNames)
             w.field(name)->setCursorPosition(0);
@@ -270,6 +276,7 @@ private slots:
     void changeSign() {
         const auto [before, after] = cells<2>();
         LoadedWindow w;
+        QVERIFY(w.active);
         w.setFields(" 1 |2|" + before);
         w.click("cmdChangeSign");
         QCOMPARE(w.fields(), " 1 |2|" + after);
@@ -285,6 +292,7 @@ private slots:
     void clear() {
         const auto [button, fields, output] = cells<3>();
         LoadedWindow w;
+        QVERIFY(w.active);
         w.setFields("1|2|3|4|5|-");
         w.outputBox()->setPlainText("kept");
         w.click(button);
@@ -315,6 +323,7 @@ private slots:
     void commaModeInPlace() {
         const auto [steps, output] = cells<2>();
         LoadedWindow w;
+        QVERIFY(w.active);
         QPlainTextEdit *box = w.outputBox();
         QString before;
         std::vector<std::pair<QTextBlock, int>> withoutPoints;
@@ -373,6 +382,7 @@ private slots:
     void copyOutput() {
         const auto [radians, typed, selectPart, clipboard] = cells<4>();
         LoadedWindow w;
+        QVERIFY(w.active);
         w.fake.clipboard.setText("old");
         for (const QString &value : radians.split(u' ', Qt::SkipEmptyParts)) {
             w.field("txbRadians")->setText(value);

@@ -47,6 +47,7 @@ class StartUpTest : public QObject {
 private slots:
     void stateRightAfterStart() {
         LoadedWindow w;
+        QVERIFY(w.active);
         QCOMPARE(w.window.windowTitle(), "Angulor 4.00");
         QVERIFY(w.window.startUpCompleted());
         QCOMPARE(w.get<QComboBox>("cboDecimalPlaces")->currentText(), "8");
@@ -101,6 +102,7 @@ private slots:
     void controls() {
         const auto [spoken, family, size, maxLength] = cells<4>();
         LoadedWindow w;
+        QVERIFY(w.active);
         QWidget *control = w.get(QTest::currentDataTag());
         QCOMPARE(control->accessibleName(), spoken);
         if (!family.isEmpty()) {
@@ -129,6 +131,7 @@ private slots:
         QFETCH(double, dpi);
         QFETCH(QRect, geometry);
         LoadedWindow w(screen, dpi);
+        QVERIFY(w.active);
         QCOMPARE(QRect(w.window.pos(), w.window.size()), geometry);
         QCOMPARE(w.window.minimumSize(), geometry.size());
         QCOMPARE(w.window.maximumSize(), geometry.size());
@@ -144,6 +147,7 @@ private slots:
 
     void tabOrderFollowsTheTable() {
         LoadedWindow w;
+        QVERIFY(w.active);
         QStringList expected, visited;
         for (const QString &place : Places) {
             QWidget *control = w.get(place.section(u' ', 0, 0));
@@ -174,6 +178,7 @@ private slots:
     void checkBoxRules() {
         const auto [clicks, state] = cells<2>();
         LoadedWindow w;
+        QVERIFY(w.active);
         w.click(clicks);
         QCOMPARE(optionState(w), state);
         QCOMPARE(w.focus(), w.get("cmdRad2Deg"));
@@ -189,6 +194,7 @@ private slots:
     void choosingFromTheList() {
         const auto [key, index, radians] = cells<3>();
         LoadedWindow w;
+        QVERIFY(w.active);
         w.field("txbRadians")->setText("1.5");
         w.field("txbRadians")->setCursorPosition(0);
         auto *list = w.get<QComboBox>("cboDecimalPlaces");
@@ -212,6 +218,7 @@ private slots:
     // The wheel over the list without the focus changes nothing; with the focus it chooses.
     void wheelOnThePrecisionList() {
         LoadedWindow w;
+        QVERIFY(w.active);
         auto *list = w.get<QComboBox>("cboDecimalPlaces");
         const auto turn = [&] {
             QWheelEvent down({5, 5}, list->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton,
@@ -240,6 +247,7 @@ private slots:
     void editingTheTextKeepsPrecision() {
         const auto [typed, finish] = cells<2>();
         LoadedWindow w;
+        QVERIFY(w.active);
         auto *list = w.get<QComboBox>("cboDecimalPlaces");
         list->setFocus();
         list->lineEdit()->selectAll();

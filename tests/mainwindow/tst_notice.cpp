@@ -12,6 +12,7 @@ class TestNotice : public QObject {
 private slots:
     void noticeOpensSite() {
         LoadedWindow m;
+        QVERIFY(m.active);
         auto *notice = m.get<QLabel>("lblCopyright");
         QCOMPARE(notice->cursor().shape(), Qt::PointingHandCursor);
         QAccessibleInterface *link = QAccessible::queryAccessibleInterface(notice);

@@ -25,6 +25,7 @@ private slots:
     void waysOut() {
         QFETCH(Way, way);
         LoadedWindow m;
+        QVERIFY(m.active);
         QLineEdit *radians = m.field("txbRadians");
         radians->setText(QStringLiteral("1.25"));
         radians->setSelection(0, 2);

@@ -37,9 +37,10 @@ QStringList boxes(const FakeMessageBoxes &messages) {
     return list;
 }
 
-void showAndLoad(frmView &view) {
+// False when the viewer did not run its loading steps.
+bool shownAndLoaded(frmView &view) {
     view.show();
-    QTRY_VERIFY(view.fileDisplayed());
+    return QTest::qWaitFor([&view] { return view.fileDisplayed(); });
 }
 
 // Records each box, and activates the viewer again on closing it, as a real modal box does.
@@ -136,7 +137,7 @@ private slots:
         rig.fakes.files.next = {errorNumber, description, content, false};
         frmView view(rig.withFakes);
         view.strFilename = QStringLiteral("/data/empty.txt");
-        showAndLoad(view);
+        QVERIFY(shownAndLoaded(view));
         QCOMPARE(rig.fakes.files.paths, QStringList{view.strFilename});
         QTEST(textBox(view)->toPlainText(), "text");
         QTEST(boxes(rig.messages), "boxes");
@@ -169,7 +170,7 @@ private slots:
         fakes.screen.dpi = dpi;
         frmView view(fakes.platform);
         view.setWindowFlag(Qt::FramelessWindowHint, frameLate);
-        showAndLoad(view);
+        QVERIFY(shownAndLoaded(view));
         if (frameLate) { // as a window manager does: the frame, then a move, the inside unchanged
             view.setWindowFlag(Qt::FramelessWindowHint, false);
             view.show();
@@ -207,7 +208,7 @@ private slots:
         FakePlatform fakes;
         fakes.files.next.text = content;
         frmView view(fakes.platform);
-        showAndLoad(view);
+        QVERIFY(shownAndLoaded(view));
         QPushButton *copy = child(view, "cmdCopyToClipboard");
         QVERIFY(copy->isVisible());
         QPlainTextEdit *box = textBox(view);
@@ -216,16 +217,16 @@ private slots:
         cursor.setPosition(to, QTextCursor::KeepAnchor);
         box->setTextCursor(cursor);
         QTest::mouseRelease(box->viewport(), Qt::LeftButton, {}, QPoint(2, 2));
-        const auto caption = [&](bool selected) {
-            QCOMPARE(copy->text(),
-                     selected ? "Copy selected text to clipboard" : "Copy to clipboard");
-            QCOMPARE(copy->width(), px(selected ? 4425 : 3270));
+        const auto caption = [&] { return std::pair(copy->text(), copy->width()); };
+        const auto expected = [](bool selected) {
+            return selected ? std::pair(QStringLiteral("Copy selected text to clipboard"), px(4425))
+                            : std::pair(QStringLiteral("Copy to clipboard"), px(3270));
         };
-        caption(from != to);
+        QCOMPARE(caption(), expected(from != to));
         copy->click();
         QCOMPARE(fakes.clipboard.clears, content.isEmpty() ? 0 : 1);
         QTEST(fakes.clipboard.text, "copied");
-        caption(false);
+        QCOMPARE(caption(), expected(false));
         QCOMPARE(view.focusWidget(), child(view, "cmdClose"));
     }
 
