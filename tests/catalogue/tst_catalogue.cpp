@@ -90,12 +90,16 @@ struct CatalogueFixture {
     }
 };
 
-// Scroll-bar actions beside the keys, for the scrolling table.
-enum Act { Arrow = 1, Trough };
-constexpr int Up = Qt::Key_Up, Down = Qt::Key_Down, Home = Qt::Key_Home, End = Qt::Key_End;
-constexpr int PgUp = Qt::Key_PageUp, PgDn = Qt::Key_PageDown;
+// What moves the list: a key, or a click on the scroll bar's lower arrow or trough.
+enum class Scroll { Up, Down, PgUp, PgDn, Home, End, Arrow, Trough };
+
+// The ways the catalogue is put away before it is opened again.
+enum class Closing { CloseButton, Escape, TitleBar };
 
 } // namespace
+
+Q_DECLARE_METATYPE(Scroll)
+Q_DECLARE_METATYPE(Closing)
 
 class TestCatalogue : public QObject {
     Q_OBJECT
@@ -189,28 +193,31 @@ private slots:
     }
 
     void scrolling_data() {
-        columns<QList<int>, int>("actions", "top");
-        QTest::newRow("just opened") << QList<int>{} << 0;
-        QTest::newRow("Down moves one") << QList<int>{Down} << 1;
-        QTest::newRow("Page Down three, Up one") << QList<int>{PgDn, PgDn, Up} << 5;
-        QTest::newRow("Page Up and Up stop at the top") << QList<int>{Down, PgUp, Up} << 0;
-        QTest::newRow("End, and Page Down stops there") << QList<int>{End, PgDn} << 11;
-        QTest::newRow("Home") << QList<int>{PgDn, Home} << 0;
-        QTest::newRow("arrow moves one") << QList<int>{Arrow, Arrow} << 2;
-        QTest::newRow("trough moves three") << QList<int>{Trough} << 3;
+        using enum Scroll;
+        columns<QList<Scroll>, int>("actions", "top");
+        QTest::newRow("just opened") << QList<Scroll>{} << 0;
+        QTest::newRow("Down moves one") << QList{Down} << 1;
+        QTest::newRow("Page Down three, Up one") << QList{PgDn, PgDn, Up} << 5;
+        QTest::newRow("Page Up and Up stop at the top") << QList{Down, PgUp, Up} << 0;
+        QTest::newRow("End, and Page Down stops there") << QList{End, PgDn} << 11;
+        QTest::newRow("Home") << QList{PgDn, Home} << 0;
+        QTest::newRow("arrow moves one") << QList{Arrow, Arrow} << 2;
+        QTest::newRow("trough moves three") << QList{Trough} << 3;
     }
     void scrolling() {
-        QFETCH(QList<int>, actions);
+        QFETCH(QList<Scroll>, actions);
         QFETCH(int, top);
         CatalogueFixture f;
         frmQSsoftware &w = f.shown();
         QScrollBar *bar = w.VScroll;
-        for (int act : actions) {
-            if (act == Arrow || act == Trough) {
-                const int y = bar->height() - (act == Arrow ? 3 : 3 * bar->width());
+        for (Scroll act : actions) {
+            if (act == Scroll::Arrow || act == Scroll::Trough) {
+                const int y = bar->height() - (act == Scroll::Arrow ? 3 : 3 * bar->width());
                 QTest::mouseClick(bar, Qt::LeftButton, {}, {bar->width() / 2, y});
             } else {
-                QTest::keyClick(w.focusWidget(), Qt::Key(act));
+                constexpr Qt::Key keys[] = {Qt::Key_Up,       Qt::Key_Down, Qt::Key_PageUp,
+                                            Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
+                QTest::keyClick(w.focusWidget(), keys[int(act)]);
             }
         }
         QCOMPARE(bar->value(), top);
@@ -304,14 +311,14 @@ private slots:
     // Tab reaches the titles in view after Close; Enter and Space open their page as a click,
     // red included, with a focus frame while they have the focus.
     void keyboardOpensEntries_data() {
-        columns<int, int>("tabs", "key");
-        QTest::newRow("first title, Enter") << 1 << int(Qt::Key_Return);
-        QTest::newRow("second title, Space") << 2 << int(Qt::Key_Space);
-        QTest::newRow("third title, keypad Enter") << 3 << int(Qt::Key_Enter);
+        columns<int, Qt::Key>("tabs", "key");
+        QTest::newRow("first title, Enter") << 1 << Qt::Key_Return;
+        QTest::newRow("second title, Space") << 2 << Qt::Key_Space;
+        QTest::newRow("third title, keypad Enter") << 3 << Qt::Key_Enter;
     }
     void keyboardOpensEntries() {
         QFETCH(int, tabs);
-        QFETCH(int, key);
+        QFETCH(Qt::Key, key);
         CatalogueFixture f;
         frmQSsoftware &w = f.shown();
         w.VScroll->setValue(4);
@@ -322,7 +329,7 @@ private slots:
             QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
         QCOMPARE(w.focusWidget(), title);
         QVERIFY(title->grab().toImage() != unfocused);
-        QTest::keyClick(title, Qt::Key(key));
+        QTest::keyClick(title, key);
         QCOMPARE(f.fake.web.opened, QStringList{f.Programs[4 + tabs - 1].URL});
         QCOMPARE(textColour(title), Red);
         QVERIFY(w.isVisible()); // Enter went to the title, not to the Close button
@@ -332,13 +339,13 @@ private slots:
     }
 
     void closeAndReopen_data() {
-        columns<int>("how"); // 0: Close button, 1: Escape, 2: title bar
-        QTest::newRow("Close button keeps it") << 0;
-        QTest::newRow("Escape keeps it") << 1;
-        QTest::newRow("title bar rebuilds it") << 2;
+        columns<Closing>("how");
+        QTest::newRow("Close button keeps it") << Closing::CloseButton;
+        QTest::newRow("Escape keeps it") << Closing::Escape;
+        QTest::newRow("title bar rebuilds it") << Closing::TitleBar;
     }
     void closeAndReopen() {
-        QFETCH(int, how);
+        QFETCH(Closing, how);
         CatalogueFixture f;
         f.fake.web.result = 31;
         QPoint place;
@@ -346,9 +353,9 @@ private slots:
             w.VScroll->setValue(5);
             QTest::mouseClick(w.lblTitle[1], Qt::LeftButton);
             place = w.pos();
-            if (how == 0)
+            if (how == Closing::CloseButton)
                 QTest::mouseClick(w.cmdClose, Qt::LeftButton);
-            else if (how == 1)
+            else if (how == Closing::Escape)
                 QTest::keyClick(w.focusWidget(), Qt::Key_Escape);
             else
                 w.close();
@@ -356,7 +363,7 @@ private slots:
         QCOMPARE(f.fake.messages.shown.size(), 1); // the failed launch, in the catalogue's words
         QCOMPARE(f.fake.messages.shown[0].text,
                  *weblink::LaunchFailureMessage(31, f.Programs[6].URL, Caller::Catalogue));
-        const bool kept = how < 2;
+        const bool kept = how != Closing::TitleBar;
         QCOMPARE(f.opener.window() != nullptr, kept);
         f.main.move(400, 300); // a build follows it; a hidden window stays where it was
         QVERIFY(f.duringModal([&](frmQSsoftware &w) {

@@ -27,6 +27,8 @@ public:
 
 } // namespace
 
+Q_DECLARE_METATYPE(BoxIcon)
+
 class CommandsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -34,24 +36,42 @@ private slots:
     // Enter whose press the same field received converts: "press" is an Enter pressed in the
     // field and released in the radians, "release" only the release in the field.
     void keyInAField_data() {
-        QTest::addColumn<QStringList>("row");
-        addRow("radians Return", {"txbRadians", "Return", RadiansLine});
-        addRow("radians keypad Enter", {"txbRadians", "Num+Enter", RadiansLine});
-        addRow("radians Shift+Return", {"txbRadians", "Shift+Return", RadiansLine});
-        addRow("radians Ctrl+Return", {"txbRadians", "Ctrl+Return", RadiansLine});
-        addRow("radians Alt+Return", {"txbRadians", "Alt+Return", RadiansLine});
-        addRow("degrees Return", {"txbDegrees", "Return", DegreesLine});
-        addRow("minutes Return", {"txbMinutes", "Return", DegreesLine});
-        addRow("seconds keypad Enter", {"txbSeconds", "Num+Enter", DegreesLine});
-        addRow("value to add: nothing", {"txbToAdd", "Return", ""});
-        addRow("release without a press: nothing", {"txbRadians", "release", ""});
-        addRow("pressed in degrees, released in radians: nothing", {"txbDegrees", "press", ""});
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("radians Return") << "txbRadians"
+                                        << "Return" << RadiansLine;
+        QTest::newRow("radians keypad Enter") << "txbRadians"
+                                              << "Num+Enter" << RadiansLine;
+        QTest::newRow("radians Shift+Return") << "txbRadians"
+                                              << "Shift+Return" << RadiansLine;
+        QTest::newRow("radians Ctrl+Return") << "txbRadians"
+                                             << "Ctrl+Return" << RadiansLine;
+        QTest::newRow("radians Alt+Return") << "txbRadians"
+                                            << "Alt+Return" << RadiansLine;
+        QTest::newRow("degrees Return") << "txbDegrees"
+                                        << "Return" << DegreesLine;
+        QTest::newRow("minutes Return") << "txbMinutes"
+                                        << "Return" << DegreesLine;
+        QTest::newRow("seconds keypad Enter") << "txbSeconds"
+                                              << "Num+Enter" << DegreesLine;
+        QTest::newRow("value to add: nothing") << "txbToAdd"
+                                               << "Return"
+                                               << "";
+        QTest::newRow("release without a press: nothing") << "txbRadians"
+                                                          << "release"
+                                                          << "";
+        QTest::newRow("pressed in degrees, released in radians: nothing") << "txbDegrees"
+                                                                          << "press"
+                                                                          << "";
         for (const char *field : {"txbRadians", "txbDegrees", "txbMinutes", "txbSeconds"})
             for (const char *key : {"Esc", "5", "Tab"})
-                QTest::addRow("%s %s: nothing", field, key) << QStringList{field, key, ""};
+                QTest::addRow("%s %s: nothing", field, key) << field << key << "";
     }
     void keyInAField() {
-        const auto [field, keys, output] = cells<3>();
+        QFETCH(QString, field);
+        QFETCH(QString, keys);
+        QFETCH(QString, output);
         LoadedWindow w;
         QVERIFY(w.active);
         w.setFields("1||90|||"); // both conversions have input: the output shows which ran
@@ -122,17 +142,27 @@ private slots:
     // when flagged as a repeat, "|" a turn of the event loop. One conversion per physical
     // release, however the repeats of a held key come.
     void heldEnter_data() {
-        QTest::addColumn<QStringList>("row");
-        addRow("tap", {"txbRadians", "P1 R2", "1"});
-        addRow("held, repeats not flagged", {"txbRadians", "P1 R5 P5 R6 P6 R7 P7 R9", "1"});
-        addRow("held, repeats flagged", {"txbRadians", "P1 r5 p5 r6 p6 R9", "1"});
-        addRow("held, repeats mixed", {"txbDegrees", "P1 r5 p5 R6 P6 r7 p7 R9", "1"});
-        addRow("held in seconds", {"txbSeconds", "P1 R5 P5 R6 P6 R9", "1"});
-        addRow("two taps, two turns", {"txbRadians", "P1 R2 | P3 R4", "2"});
-        addRow("held, then a tap", {"txbRadians", "P1 R5 P5 R6 | P7 R8", "2"});
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<int>("conversions");
+        QTest::newRow("tap") << "txbRadians"
+                             << "P1 R2" << 1;
+        QTest::newRow("held, repeats not flagged") << "txbRadians"
+                                                   << "P1 R5 P5 R6 P6 R7 P7 R9" << 1;
+        QTest::newRow("held, repeats flagged") << "txbRadians"
+                                               << "P1 r5 p5 r6 p6 R9" << 1;
+        QTest::newRow("held, repeats mixed") << "txbDegrees"
+                                             << "P1 r5 p5 R6 P6 r7 p7 R9" << 1;
+        QTest::newRow("held in seconds") << "txbSeconds"
+                                         << "P1 R5 P5 R6 P6 R9" << 1;
+        QTest::newRow("two taps, two turns") << "txbRadians"
+                                             << "P1 R2 | P3 R4" << 2;
+        QTest::newRow("held, then a tap") << "txbRadians"
+                                          << "P1 R5 P5 R6 | P7 R8" << 2;
     }
     void heldEnter() {
-        const auto [field, events, conversions] = cells<3>();
+        QFETCH(QString, field);
+        QFETCH(QString, events);
         LoadedWindow w;
         QVERIFY(w.active);
         w.setFields("1||90|||");
@@ -149,23 +179,48 @@ private slots:
             QApplication::sendEvent(w.field(field), &key);
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
-        QCOMPARE(w.output().count(u'\n'), conversions.toInt());
+        QTEST(int(w.output().count(u'\n')), "conversions");
         QVERIFY(w.fake.messages.shown.isEmpty());
     }
 
     // Field, its text with the caret at "|", the clipboard, the text after the paste.
     void pasteKeepsOneLine_data() {
-        QTest::addColumn<QStringList>("row");
-        addRow("trailing CR LF dropped", {"txbDegrees", "|", "12.5\r\n", "12.5"});
-        addRow("first line kept", {"txbRadians", "|", "1\n2", "1"});
-        addRow("control character dropped", {"txbSeconds", "|", QChar(1) + QString(" 5"), " 5"});
-        addRow("text after the caret stays", {"txbToAdd", "ab|cd", "1\n2", "ab1cd"});
-        addRow("pasted text that repeats the field", {"txbRadians", "a|1b", "1\n2", "a11b"});
-        addRow("field's length first", {"txbMinutes", "|", "12.5\r\n", "12.5"});
-        addRow("plain paste as it was", {"txbRadians", "1|", "2.5", "12.5"});
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("trailing CR LF dropped") << "txbDegrees"
+                                                << "|"
+                                                << "12.5\r\n"
+                                                << "12.5";
+        QTest::newRow("first line kept") << "txbRadians"
+                                         << "|"
+                                         << "1\n2"
+                                         << "1";
+        QTest::newRow("control character dropped") << "txbSeconds"
+                                                   << "|" << QChar(1) + QString(" 5") << " 5";
+        QTest::newRow("text after the caret stays") << "txbToAdd"
+                                                    << "ab|cd"
+                                                    << "1\n2"
+                                                    << "ab1cd";
+        QTest::newRow("pasted text that repeats the field") << "txbRadians"
+                                                            << "a|1b"
+                                                            << "1\n2"
+                                                            << "a11b";
+        QTest::newRow("field's length first") << "txbMinutes"
+                                              << "|"
+                                              << "12.5\r\n"
+                                              << "12.5";
+        QTest::newRow("plain paste as it was") << "txbRadians"
+                                               << "1|"
+                                               << "2.5"
+                                               << "12.5";
     }
     void pasteKeepsOneLine() {
-        const auto [name, before, clipboard, after] = cells<4>();
+        QFETCH(QString, name);
+        QFETCH(QString, before);
+        QFETCH(QString, clipboard);
+        QFETCH(QString, after);
         LoadedWindow w;
         QVERIFY(w.active);
         QLineEdit *field = w.field(name);
@@ -183,29 +238,56 @@ private slots:
     // below earlier output. The button keeps the focus; the output's caret is after the
     // last character with the last line in view.
     void buttonRunsItsOperation_data() {
-        QTest::addColumn<QStringList>("row");
-        addRow("radians to degrees", {"cmdRad2Deg", "-1|||||", "-1.000000||57|17|45|-",
-                                      "-1.000000 radians = -57\u00B0 17' 45\"\n"});
-        addRow("degrees to radians", {"cmdDeg2Rad", "||12|30|15|", "0.218239||12|30|15|",
-                                      "12\u00B0 30' 15\" = 0.218239 radians\n"});
-        addRow("comma rewrites earlier lines", {"cmdDeg2Rad", "||1,5|||", "0,026180||1,5|0|0|",
-                                                "1,5\u00B0 0' 0\" = 0,026180 radians\n"});
-        addRow("decimal degrees", {"chkDecimal cmdRad2Deg", "1|||||", "1.000000||57|17|45|",
-                                   "1.000000 radians = 57.29578\u00B0\n"});
-        addRow("decimal minutes", {"chkDecimal optDecMinutes cmdRad2Deg", "1|||||",
-                                   "1.000000||57|17|45|", "1.000000 radians = 57\u00B017.747'\n"});
-        addRow("rounded to minutes", {"chkRoundToMinutes cmdRad2Deg", "1|||||", "1.000000||57|18||",
-                                      "1.000000 radians = 57\u00B018'\n"});
-        addRow("add", {"cmdPlusMinus(0)", "1.5|2||||", "3.500000|2||||",
-                       "(1.5 + 2) mod 2pi = 3.500000\n"});
-        addRow("add without a line",
-               {"chkShowPlusMinus cmdPlusMinus(0)", "1.5|2||||", "3.500000|2||||", ""});
-        addRow("subtract",
-               {"cmdPlusMinus(1)", "1|2||||", "5.283185|2||||", "(1 - 2) mod 2pi = 5.283185\n"});
-        addRow("arrow moves radians", {"cmdPlusMinus(2)", "1.5|9||||", "|1.5||||", ""});
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("radians to degrees") << "cmdRad2Deg"
+                                            << "-1|||||"
+                                            << "-1.000000||57|17|45|-"
+                                            << "-1.000000 radians = -57\u00B0 17' 45\"\n";
+        QTest::newRow("degrees to radians") << "cmdDeg2Rad"
+                                            << "||12|30|15|"
+                                            << "0.218239||12|30|15|"
+                                            << "12\u00B0 30' 15\" = 0.218239 radians\n";
+        QTest::newRow("comma rewrites earlier lines") << "cmdDeg2Rad"
+                                                      << "||1,5|||"
+                                                      << "0,026180||1,5|0|0|"
+                                                      << "1,5\u00B0 0' 0\" = 0,026180 radians\n";
+        QTest::newRow("decimal degrees") << "chkDecimal cmdRad2Deg"
+                                         << "1|||||"
+                                         << "1.000000||57|17|45|"
+                                         << "1.000000 radians = 57.29578\u00B0\n";
+        QTest::newRow("decimal minutes") << "chkDecimal optDecMinutes cmdRad2Deg"
+                                         << "1|||||"
+                                         << "1.000000||57|17|45|"
+                                         << "1.000000 radians = 57\u00B017.747'\n";
+        QTest::newRow("rounded to minutes") << "chkRoundToMinutes cmdRad2Deg"
+                                            << "1|||||"
+                                            << "1.000000||57|18||"
+                                            << "1.000000 radians = 57\u00B018'\n";
+        QTest::newRow("add") << "cmdPlusMinus(0)"
+                             << "1.5|2||||"
+                             << "3.500000|2||||"
+                             << "(1.5 + 2) mod 2pi = 3.500000\n";
+        QTest::newRow("add without a line") << "chkShowPlusMinus cmdPlusMinus(0)"
+                                            << "1.5|2||||"
+                                            << "3.500000|2||||"
+                                            << "";
+        QTest::newRow("subtract") << "cmdPlusMinus(1)"
+                                  << "1|2||||"
+                                  << "5.283185|2||||"
+                                  << "(1 - 2) mod 2pi = 5.283185\n";
+        QTest::newRow("arrow moves radians") << "cmdPlusMinus(2)"
+                                             << "1.5|9||||"
+                                             << "|1.5||||"
+                                             << "";
     }
     void buttonRunsItsOperation() {
-        const auto [clicks, before, after, line] = cells<4>();
+        QFETCH(QString, clicks);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(QString, line);
         LoadedWindow w;
         QVERIFY(w.active);
         w.outputBox()->setPlainText(Earlier);
@@ -223,28 +305,55 @@ private slots:
         QVERIFY(w.fake.messages.shown.isEmpty());
     }
 
-    // The button, the fields, the message's text, title and icon ("i" information, "!"
-    // exclamation), where the focus goes.
+    // The button, the fields, the message's text, title and icon, where the focus goes.
     void messages_data() {
-        QTest::addColumn<QStringList>("row");
-        addRow("radians out of range", {"cmdRad2Deg", "6.2833|||||", "Radians out of range",
-                                        "Radians to degrees", "i", "txbRadians"});
-        addRow("invalid degrees",
-               {"cmdDeg2Rad", "||1e3|||", "Invalid input for degrees, minutes or seconds.",
-                "Degrees to radians", "!", "cmdDeg2Rad"});
-        addRow("degrees out of range", {"cmdDeg2Rad", "||360.5|||", "Degrees out of range",
-                                        "Degrees to radians", "i", "txbDegrees"});
-        addRow("minutes out of range", {"cmdDeg2Rad", "||1|60||", "Minutes out of range",
-                                        "Degrees to radians", "i", "txbMinutes"});
-        addRow("seconds out of range", {"cmdDeg2Rad", "||1|1|59.5|", "Seconds out of range",
-                                        "Degrees to radians", "i", "txbSeconds"});
-        addRow("add: first value",
-               {"cmdPlusMinus(0)", "-7|1||||", "Radians out of range", "Add", "i", "txbRadians"});
-        addRow("subtract: second value", {"cmdPlusMinus(1)", "1|7||||", "Second value out of range",
-                                          "Subtract'", "i", "txbToAdd"});
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<BoxIcon>("icon");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("radians out of range")
+            << "cmdRad2Deg"
+            << "6.2833|||||"
+            << "Radians out of range"
+            << "Radians to degrees" << BoxIcon::Information << "txbRadians";
+        QTest::newRow("invalid degrees")
+            << "cmdDeg2Rad"
+            << "||1e3|||"
+            << "Invalid input for degrees, minutes or seconds."
+            << "Degrees to radians" << BoxIcon::Exclamation << "cmdDeg2Rad";
+        QTest::newRow("degrees out of range")
+            << "cmdDeg2Rad"
+            << "||360.5|||"
+            << "Degrees out of range"
+            << "Degrees to radians" << BoxIcon::Information << "txbDegrees";
+        QTest::newRow("minutes out of range")
+            << "cmdDeg2Rad"
+            << "||1|60||"
+            << "Minutes out of range"
+            << "Degrees to radians" << BoxIcon::Information << "txbMinutes";
+        QTest::newRow("seconds out of range")
+            << "cmdDeg2Rad"
+            << "||1|1|59.5|"
+            << "Seconds out of range"
+            << "Degrees to radians" << BoxIcon::Information << "txbSeconds";
+        QTest::newRow("add: first value") << "cmdPlusMinus(0)"
+                                          << "-7|1||||"
+                                          << "Radians out of range"
+                                          << "Add" << BoxIcon::Information << "txbRadians";
+        QTest::newRow("subtract: second value")
+            << "cmdPlusMinus(1)"
+            << "1|7||||"
+            << "Second value out of range"
+            << "Subtract'" << BoxIcon::Information << "txbToAdd";
     }
     void messages() {
-        const auto [button, before, text, title, icon, focus] = cells<6>();
+        QFETCH(QString, button);
+        QFETCH(QString, before);
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        QFETCH(QString, focus);
         LoadedWindow w;
         QVERIFY(w.active);
         w.setFields(before);
@@ -254,8 +363,7 @@ private slots:
         QCOMPARE(w.fake.messages.shown.size(), 1);
         QCOMPARE(w.fake.messages.shown[0].text, text);
         QCOMPARE(w.fake.messages.shown[0].title, title);
-        QCOMPARE(w.fake.messages.shown[0].icon,
-                 icon == u"!" ? BoxIcon::Exclamation : BoxIcon::Information);
+        QTEST(w.fake.messages.shown[0].icon, "icon");
         QCOMPARE(w.output(), QString());
         QCOMPARE(w.focus(), w.get(focus));
         if (auto *field = qobject_cast<QLineEdit *>(w.focus())) {
@@ -266,15 +374,22 @@ private slots:
 
     // Radians and value to add are left as they are, and so is the output.
     void changeSign_data() {
-        QTest::addColumn<QStringList>("row");
-        addRow("all empty: sign stays", {"|||-", "|||-"});
-        addRow("only blanks: removed, sign stays", {"  | |   |", "|||"});
-        addRow("12 between blanks flips to minus", {"  12  |||", "12|||-"});
-        addRow("minus flips to empty", {"|5||-", "|5||"});
-        addRow("seconds alone count", {"|| 7|", "||7|-"});
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("all empty: sign stays") << "|||-"
+                                               << "|||-";
+        QTest::newRow("only blanks: removed, sign stays") << "  | |   |"
+                                                          << "|||";
+        QTest::newRow("12 between blanks flips to minus") << "  12  |||"
+                                                          << "12|||-";
+        QTest::newRow("minus flips to empty") << "|5||-"
+                                              << "|5||";
+        QTest::newRow("seconds alone count") << "|| 7|"
+                                             << "||7|-";
     }
     void changeSign() {
-        const auto [before, after] = cells<2>();
+        QFETCH(QString, before);
+        QFETCH(QString, after);
         LoadedWindow w;
         QVERIFY(w.active);
         w.setFields(" 1 |2|" + before);
@@ -285,12 +400,20 @@ private slots:
     }
 
     void clear_data() {
-        QTest::addColumn<QStringList>("row");
-        addRow("output", {"cmdClear(0)", "1|2|3|4|5|-", ""});
-        addRow("input", {"cmdClear(1)", "|||||", "kept"});
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("fields");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("output") << "cmdClear(0)"
+                                << "1|2|3|4|5|-"
+                                << "";
+        QTest::newRow("input") << "cmdClear(1)"
+                               << "|||||"
+                               << "kept";
     }
     void clear() {
-        const auto [button, fields, output] = cells<3>();
+        QFETCH(QString, button);
+        QFETCH(QString, fields);
+        QFETCH(QString, output);
         LoadedWindow w;
         QVERIFY(w.active);
         w.setFields("1|2|3|4|5|-");
@@ -305,23 +428,26 @@ private slots:
     // start, "x" deletes its first line. Then the whole output, "/" for each line break. The
     // last step's lines that held no point keep their layout, and one undo takes it back.
     void commaModeInPlace_data() {
-        QTest::addColumn<QStringList>("row");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("output");
         const QString r1 = QStringLiteral("1,000000 radians = 57\u00B0 17' 45\"/");
         const QString d15 = QStringLiteral("1,5\u00B0 0' 0\" = 0,026180 radians/");
         const QString d25 = QStringLiteral("2,5\u00B0 0' 0\" = 0,043633 radians/");
-        addRow("earlier results and typed lines",
-               {"r 1|t note 0.5 and 1.25/|d 1,5", r1 + "note 0,5 and 1,25/" + d15});
-        addRow("no points: only the new line", {"d 1,5|t a,b/|d 2,5", d15 + "a,b/" + d25});
-        addRow("points after a comma run", {"d 1,5|r 1|d 2,5", d15 + r1 + d25});
-        addRow("point typed at the start of a clean box",
-               {"d 1,5|h 0.5 |d 2,5", "0,5 " + d15 + d25});
-        addRow("lines removed before the points", {"d 1,5|d 2,5|r 1|x|d 1,5", d25 + r1 + d15});
-        addRow("a point conversion keeps the points",
-               {"r 1|d 1.5",
-                QString(r1).replace(u',', u'.') + "1.5\u00B0 0' 0\" = 0.026180 radians/"});
+        QTest::newRow("earlier results and typed lines")
+            << "r 1|t note 0.5 and 1.25/|d 1,5" << r1 + "note 0,5 and 1,25/" + d15;
+        QTest::newRow("no points: only the new line") << "d 1,5|t a,b/|d 2,5" << d15 + "a,b/" + d25;
+        QTest::newRow("points after a comma run") << "d 1,5|r 1|d 2,5" << d15 + r1 + d25;
+        QTest::newRow("point typed at the start of a clean box") << "d 1,5|h 0.5 |d 2,5"
+                                                                 << "0,5 " + d15 + d25;
+        QTest::newRow("lines removed before the points")
+            << "d 1,5|d 2,5|r 1|x|d 1,5" << d25 + r1 + d15;
+        QTest::newRow("a point conversion keeps the points")
+            << "r 1|d 1.5"
+            << QString(r1).replace(u',', u'.') + "1.5\u00B0 0' 0\" = 0.026180 radians/";
     }
     void commaModeInPlace() {
-        const auto [steps, output] = cells<2>();
+        QFETCH(QString, steps);
+        QFETCH(QString, output);
         LoadedWindow w;
         QVERIFY(w.active);
         QPlainTextEdit *box = w.outputBox();
@@ -370,17 +496,28 @@ private slots:
     // output, whether part of it is selected, and the clipboard afterwards (empty: no text at
     // all). The caret then ends the radians.
     void copyOutput_data() {
-        QTest::addColumn<QStringList>("row");
+        QTest::addColumn<QString>("radians");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("selectPart");
+        QTest::addColumn<QString>("clipboard");
         const QString two = QStringLiteral(
             "1.000000 radians = 57\u00B0 17' 45\"\r\n2.000000 radians = 114\u00B0 35' 30\"\r\n");
-        addRow("two results keep CR LF", {"1 2", "", "", two});
-        addRow("a selection plays no part", {"1 2", "", "selected", two});
-        addRow("typed Return is CR LF", {"", "A Return B", "", "a\r\nb"});
-        addRow("typed Shift+Return is CR LF", {"", "A Shift+Return B", "", "a\r\nb"});
-        addRow("empty output leaves no text", {"", "", "", ""});
+        QTest::newRow("two results keep CR LF") << "1 2"
+                                                << "" << false << two;
+        QTest::newRow("a selection plays no part") << "1 2"
+                                                   << "" << true << two;
+        QTest::newRow("typed Return is CR LF") << ""
+                                               << "A Return B" << false << "a\r\nb";
+        QTest::newRow("typed Shift+Return is CR LF") << ""
+                                                     << "A Shift+Return B" << false << "a\r\nb";
+        QTest::newRow("empty output leaves no text") << ""
+                                                     << "" << false << "";
     }
     void copyOutput() {
-        const auto [radians, typed, selectPart, clipboard] = cells<4>();
+        QFETCH(QString, radians);
+        QFETCH(QString, typed);
+        QFETCH(bool, selectPart);
+        QFETCH(QString, clipboard);
         LoadedWindow w;
         QVERIFY(w.active);
         w.fake.clipboard.setText("old");
@@ -392,7 +529,7 @@ private slots:
         output->setFocus();
         for (const QString &key : typed.split(u' ', Qt::SkipEmptyParts))
             QTest::keySequence(output, QKeySequence(key));
-        if (!selectPart.isEmpty())
+        if (selectPart)
             QTest::keyClick(output, Qt::Key_Up, Qt::ShiftModifier);
         w.field("txbRadians")->setText("1.5");
         w.field("txbRadians")->setCursorPosition(0);

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <array>
 
 inline const char *const FieldNames[] = {"txbRadians", "txbToAdd", "txbDegrees", "txbMinutes",
                                          "txbSeconds"};
@@ -59,15 +58,3 @@ struct LoadedWindow {
         get<QLabel>("lblSign")->setText(texts[5]);
     }
 };
-
-// Table rows of text cells in one "row" column, read back by position.
-inline void addRow(const char *name, const QStringList &cells) {
-    QTest::newRow(name) << cells;
-}
-template <std::size_t N> std::array<QString, N> cells() {
-    QFETCH(QStringList, row);
-    std::array<QString, N> values;
-    for (std::size_t i = 0; i < N; ++i)
-        values[i] = row.value(qsizetype(i));
-    return values;
-}

@@ -76,9 +76,23 @@ struct Rig {
     HelpCommand command{mainWindow, withFakes};
 };
 
+// What is done to the viewer between two Help commands.
+enum class Between {
+    Nothing,
+    Maximise,
+    Minimise,
+    Close,
+    Escape,
+    CloseBoxDeleted,
+    CloseBox,
+    Failure
+};
+
 } // namespace
 
-class tst_viewer : public QObject {
+Q_DECLARE_METATYPE(Between)
+
+class TestViewer : public QObject {
     Q_OBJECT
 
 private slots:
@@ -237,25 +251,28 @@ private slots:
     // viewer without a word.
     void helpShowsTheViewer_data() {
         QTest::addColumn<QRect>("mainWindow");
-        QTest::addColumn<QString>("before");
+        QTest::addColumn<Between>("before");
         QTest::addColumn<int>("reads");
         QTest::addColumn<QString>("text");
         const QRect normal(50, 50, 700, 250);
-        QTest::newRow("large main window") << QRect(40, 30, 800, 267) << "" << 1 << "help text";
-        QTest::newRow("raised to the minimum") << QRect(10, 20, 200, 60) << "" << 1 << "help text";
+        using enum Between;
+        QTest::newRow("large main window")
+            << QRect(40, 30, 800, 267) << Nothing << 1 << "help text";
+        QTest::newRow("raised to the minimum")
+            << QRect(10, 20, 200, 60) << Nothing << 1 << "help text";
         QTest::newRow("beyond the screen's bottom")
-            << QRect(30, 560, 600, 200) << "" << 1 << "help text";
-        QTest::newRow("maximised stays") << normal << "maximised" << 1 << "help text";
-        QTest::newRow("minimised is restored") << normal << "minimised" << 1 << "help text";
-        QTest::newRow("Close") << normal << "Close" << 1 << "help text";
-        QTest::newRow("Escape") << normal << "Escape" << 1 << "help text";
-        QTest::newRow("close box, deleted") << normal << "close box, deleted" << 2 << "new text";
-        QTest::newRow("close box, not yet deleted") << normal << "close box" << 2 << "new text";
-        QTest::newRow("failure") << normal << "failure" << 1 << "";
+            << QRect(30, 560, 600, 200) << Nothing << 1 << "help text";
+        QTest::newRow("maximised stays") << normal << Maximise << 1 << "help text";
+        QTest::newRow("minimised is restored") << normal << Minimise << 1 << "help text";
+        QTest::newRow("Close") << normal << Close << 1 << "help text";
+        QTest::newRow("Escape") << normal << Escape << 1 << "help text";
+        QTest::newRow("close box, deleted") << normal << CloseBoxDeleted << 2 << "new text";
+        QTest::newRow("close box, not yet deleted") << normal << CloseBox << 2 << "new text";
+        QTest::newRow("failure") << normal << Failure << 1 << "";
     }
     void helpShowsTheViewer() {
         QFETCH(QRect, mainWindow);
-        QFETCH(QString, before);
+        QFETCH(Between, before);
         QFETCH(int, reads);
         Rig rig(mainWindow);
         const auto placed = [&rig] {
@@ -263,7 +280,7 @@ private slots:
             return QRect(main.bottomLeft() + QPoint(0, 1),
                          main.size().expandedTo(px({8000, 2000})));
         };
-        if (before == "failure")
+        if (before == Between::Failure)
             rig.fakes.files.next.errorNumber = 53;
         QPointer<frmView> view = &rig.help();
         QCOMPARE(view->frameGeometry(), placed());
@@ -276,24 +293,25 @@ private slots:
                  rig.mainWindow.windowIcon().pixmap(16).toImage());
         QCOMPARE(textBox(*view)->textCursor().position(), 0);
         const QStringList shown = boxes(rig.messages);
-        QCOMPARE(shown.size(), before == "failure" ? 2 : 0);
+        QCOMPARE(shown.size(), before == Between::Failure ? 2 : 0);
         if (shown.isEmpty())
             QCOMPARE(view->focusWidget(), textBox(*view));
-        if (before == "maximised")
+        if (before == Between::Maximise)
             view->showMaximized();
-        else if (before == "minimised")
+        else if (before == Between::Minimise)
             view->showMinimized();
-        else if (before == "Close")
+        else if (before == Between::Close)
             child(*view, "cmdClose")->click();
-        else if (before == "Escape")
+        else if (before == Between::Escape)
             QTest::keyClick(textBox(*view), Qt::Key_Escape);
-        else if (before.startsWith("close box"))
+        else if (before == Between::CloseBox || before == Between::CloseBoxDeleted)
             QVERIFY(view->close());
-        QCOMPARE(view->isVisible(), before.isEmpty() || before.endsWith("mised"));
-        QCOMPARE(view->isMinimized(), before == "minimised");
+        QCOMPARE(view->isVisible(), before == Between::Nothing || before == Between::Maximise ||
+                                        before == Between::Minimise);
+        QCOMPARE(view->isMinimized(), before == Between::Minimise);
         QCOMPARE(view->fileDisplayed(), reads == 1);
         QCOMPARE(view->unloaded(), reads == 2);
-        if (before.endsWith("deleted")) {
+        if (before == Between::CloseBoxDeleted) {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY(view.isNull());
         }
@@ -303,9 +321,9 @@ private slots:
         frmView &again = rig.help();
         QTest::qWait(20);
         QVERIFY(again.isVisible() && !again.isMinimized());
-        QCOMPARE(again.isMaximized(), before == "maximised");
+        QCOMPARE(again.isMaximized(), before == Between::Maximise);
         QTRY_COMPARE(again.frameGeometry(),
-                     before == "maximised" ? again.screen()->availableGeometry() : placed());
+                     before == Between::Maximise ? again.screen()->availableGeometry() : placed());
         QCOMPARE(rig.fakes.files.paths.size(), reads);
         QCOMPARE(boxes(rig.messages), shown);
         QTEST(textBox(again)->toPlainText(), "text");
@@ -371,5 +389,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_viewer)
+QTEST_MAIN(TestViewer)
 #include "tst_viewer.moc"
