@@ -42,7 +42,7 @@ QString optionState(LoadedWindow &w) {
 
 } // namespace
 
-class StartUpTest : public QObject {
+class TestStartUp : public QObject {
     Q_OBJECT
 private slots:
     void stateRightAfterStart() {
@@ -296,8 +296,8 @@ private slots:
     }
 };
 
-QObject *makeStartUpTest() {
-    return new StartUpTest;
+QObject *newTestStartUp() {
+    return new TestStartUp;
 }
 
-#include "StartUpTest.moc"
+#include "tst_startup.moc"

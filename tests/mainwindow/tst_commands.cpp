@@ -29,7 +29,7 @@ public:
 
 Q_DECLARE_METATYPE(BoxIcon)
 
-class CommandsTest : public QObject {
+class TestCommands : public QObject {
     Q_OBJECT
 private slots:
     // The field, the key ("Num+" on the keypad), the output it gives. Only the release of an
@@ -543,8 +543,8 @@ private slots:
     }
 };
 
-QObject *makeCommandsTest() {
-    return new CommandsTest;
+QObject *newTestCommands() {
+    return new TestCommands;
 }
 
-#include "CommandsTest.moc"
+#include "tst_commands.moc"
