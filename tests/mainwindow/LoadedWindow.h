@@ -9,23 +9,23 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <array>
 
 inline const char *const FieldNames[] = {"txbRadians", "txbToAdd", "txbDegrees", "txbMinutes",
                                          "txbSeconds"};
 
-// frmMain after Form_Load, shown, active and with recording fakes for every service.
+// frmMain after Form_Load, shown and with recording fakes for every service. A constructor
+// cannot fail a test, so each test checks `active` before it relies on the window.
 struct LoadedWindow {
     FakePlatform fake;
     frmMain window;
+    bool active = false;
 
     // The fake screen is set before the window is built: its constructor lays it out.
     explicit LoadedWindow(QRect screen = {0, 0, 1024, 768}, double dpi = 96)
         : window{(fake.screen.available = screen, fake.screen.dpi = dpi, fake.platform)} {
         window.Form_Load();
         window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window))
-            qWarning("frmMain did not become active");
+        active = QTest::qWaitForWindowActive(&window);
     }
 
     template <typename Control = QWidget> Control *get(const QString &name) {
@@ -58,15 +58,3 @@ struct LoadedWindow {
         get<QLabel>("lblSign")->setText(texts[5]);
     }
 };
-
-// Table rows of text cells in one "row" column, read back by position.
-inline void addRow(const char *name, const QStringList &cells) {
-    QTest::newRow(name) << cells;
-}
-template <std::size_t N> std::array<QString, N> cells() {
-    QFETCH(QStringList, row);
-    std::array<QString, N> values;
-    for (std::size_t i = 0; i < N; ++i)
-        values[i] = row.value(qsizetype(i));
-    return values;
-}

@@ -4,15 +4,18 @@
 #include <QTest>
 #include <memory>
 
-QObject *makeStartUpTest();
-QObject *makeCommandsTest();
+QObject *newTestStartUp();
+QObject *newTestCommands();
+QObject *newTestQuit();
+QObject *newTestNotice();
 
-// The window's tests, one object per concern, run in one process.
+// The window's tests, one Test<Thing> object per concern from its tst_<thing>.cpp, run in
+// one process.
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     InstallFontSubstitutes();
     int failed = 0;
-    for (auto make : {makeStartUpTest, makeCommandsTest})
+    for (auto make : {newTestStartUp, newTestCommands, newTestQuit, newTestNotice})
         failed += QTest::qExec(std::unique_ptr<QObject>(make()).get(), argc, argv);
     return failed == 0 ? 0 : 1;
 }

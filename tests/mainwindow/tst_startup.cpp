@@ -42,11 +42,12 @@ QString optionState(LoadedWindow &w) {
 
 } // namespace
 
-class StartUpTest : public QObject {
+class TestStartUp : public QObject {
     Q_OBJECT
 private slots:
     void stateRightAfterStart() {
         LoadedWindow w;
+        QVERIFY(w.active);
         QCOMPARE(w.window.windowTitle(), "Angulor 4.00");
         QVERIFY(w.window.startUpCompleted());
         QCOMPARE(w.get<QComboBox>("cboDecimalPlaces")->currentText(), "8");
@@ -79,39 +80,61 @@ private slots:
         QCOMPARE(spoken->text(QAccessible::Description), "Sign of the angle");
     }
 
-    // Accessible name (only where the control has no caption), font and character limit.
+    // Accessible name (only where the control has no caption), font (none given: left as it
+    // is) and character limit (0: none).
     void controls_data() {
-        QTest::addColumn<QStringList>("row");
-        addRow("Label1", {"", "Arial", "10"});
-        addRow("chkDecimal", {"", "Arial", "10"});
-        addRow("cmdClear(0)", {"", "Arial", "10"});
-        addRow("cmdChangeSign", {"", "Arial", "8"});
-        addRow("cmdQSsoftware", {"", "Arial", "8"});
-        addRow("lblCopyright", {"", "Arial", "8"});
-        addRow("cmdPlusMinus(0)", {"", "Courier New", "12 bold"});
-        addRow("cmdPlusMinus(2)", {"Move radians to value to add", "Symbol", "12 bold"});
-        addRow("cboDecimalPlaces", {"Significant figures", "Arial", "10"});
-        addRow("txbOutput", {"Output", "Courier New", "8"});
-        addRow("txbRadians", {"Radians", "Courier New", "10", "13"});
-        addRow("txbToAdd", {"Value to add or subtract", "", "", "13"});
-        addRow("txbDegrees", {"Degrees", "MS Sans Serif", "10", "8"});
-        addRow("txbMinutes", {"Minutes", "", "", "5"});
-        addRow("txbSeconds", {"Seconds", "", "", "5"});
+        QTest::addColumn<QString>("spoken");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<int>("maxLength");
+        QTest::newRow("Label1") << ""
+                                << "Arial" << 10.0 << false << 0;
+        QTest::newRow("chkDecimal") << ""
+                                    << "Arial" << 10.0 << false << 0;
+        QTest::newRow("cmdClear(0)") << ""
+                                     << "Arial" << 10.0 << false << 0;
+        QTest::newRow("cmdChangeSign") << ""
+                                       << "Arial" << 8.0 << false << 0;
+        QTest::newRow("cmdQSsoftware") << ""
+                                       << "Arial" << 8.0 << false << 0;
+        QTest::newRow("lblCopyright") << ""
+                                      << "Arial" << 8.0 << false << 0;
+        QTest::newRow("cmdPlusMinus(0)") << ""
+                                         << "Courier New" << 12.0 << true << 0;
+        QTest::newRow("cmdPlusMinus(2)") << "Move radians to value to add"
+                                         << "Symbol" << 12.0 << true << 0;
+        QTest::newRow("cboDecimalPlaces") << "Significant figures"
+                                          << "Arial" << 10.0 << false << 0;
+        QTest::newRow("txbOutput") << "Output"
+                                   << "Courier New" << 8.0 << false << 0;
+        QTest::newRow("txbRadians") << "Radians"
+                                    << "Courier New" << 10.0 << false << 13;
+        QTest::newRow("txbToAdd") << "Value to add or subtract"
+                                  << "" << 0.0 << false << 13;
+        QTest::newRow("txbDegrees") << "Degrees"
+                                    << "MS Sans Serif" << 10.0 << false << 8;
+        QTest::newRow("txbMinutes") << "Minutes"
+                                    << "" << 0.0 << false << 5;
+        QTest::newRow("txbSeconds") << "Seconds"
+                                    << "" << 0.0 << false << 5;
     }
     void controls() {
-        const auto [spoken, family, size, maxLength] = cells<4>();
+        QFETCH(QString, family);
+        QFETCH(int, maxLength);
         LoadedWindow w;
+        QVERIFY(w.active);
         QWidget *control = w.get(QTest::currentDataTag());
-        QCOMPARE(control->accessibleName(), spoken);
+        QTEST(control->accessibleName(), "spoken");
         if (!family.isEmpty()) {
             QCOMPARE(control->font().family(), InstalledFamily(family));
-            QCOMPARE(control->font().pointSizeF(), size.section(u' ', 0, 0).toDouble());
-            QCOMPARE(control->font().bold(), size.endsWith(u"bold"));
+            QTEST(control->font().pointSizeF(), "points");
+            QTEST(control->font().bold(), "bold");
         }
-        if (!maxLength.isEmpty()) {
+        if (maxLength > 0) {
             control->setFocus();
-            QTest::keyClicks(control, QString(maxLength.toInt() + 1, u'1'));
-            QCOMPARE(w.field(control->objectName())->text(), QString(maxLength.toInt(), u'1'));
+            QTest::keyClicks(control, QString(maxLength + 1, u'1'));
+            QCOMPARE(w.field(control->objectName())->text(), QString(maxLength, u'1'));
         }
     }
 
@@ -141,6 +164,7 @@ private slots:
         QFETCH(double, dpi);
         QFETCH(QRect, geometry);
         LoadedWindow w(screen, dpi);
+        QVERIFY(w.active);
         QCOMPARE(QRect(w.window.pos(), w.window.size()), geometry);
         QCOMPARE(w.window.minimumSize(), geometry.size());
         QCOMPARE(w.window.maximumSize(), geometry.size());
@@ -156,6 +180,7 @@ private slots:
 
     void tabOrderFollowsTheTable() {
         LoadedWindow w;
+        QVERIFY(w.active);
         QStringList expected, visited;
         for (const QString &place : Places) {
             QWidget *control = w.get(place.section(u' ', 0, 0));
@@ -174,18 +199,27 @@ private slots:
     }
 
     void checkBoxRules_data() {
-        QTest::addColumn<QStringList>("row");
-        addRow("decimal greys rounding, enables units", {"chkDecimal", "XoXO"});
-        addRow("decimal off again", {"chkDecimal chkDecimal", "OOxo"});
-        addRow("rounding greys decimal, units stay greyed", {"chkRoundToMinutes", "oXxo"});
-        addRow("rounding off again", {"chkRoundToMinutes chkRoundToMinutes", "OOxo"});
-        addRow("minutes kept while greyed", {"chkDecimal optDecMinutes chkDecimal", "OOox"});
-        addRow("minutes kept when enabled again",
-               {"chkDecimal optDecMinutes chkDecimal chkDecimal", "XoOX"});
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QString>("state");
+        QTest::newRow("decimal greys rounding, enables units") << "chkDecimal"
+                                                               << "XoXO";
+        QTest::newRow("decimal off again") << "chkDecimal chkDecimal"
+                                           << "OOxo";
+        QTest::newRow("rounding greys decimal, units stay greyed") << "chkRoundToMinutes"
+                                                                   << "oXxo";
+        QTest::newRow("rounding off again") << "chkRoundToMinutes chkRoundToMinutes"
+                                            << "OOxo";
+        QTest::newRow("minutes kept while greyed") << "chkDecimal optDecMinutes chkDecimal"
+                                                   << "OOox";
+        QTest::newRow("minutes kept when enabled again")
+            << "chkDecimal optDecMinutes chkDecimal chkDecimal"
+            << "XoOX";
     }
     void checkBoxRules() {
-        const auto [clicks, state] = cells<2>();
+        QFETCH(QString, clicks);
+        QFETCH(QString, state);
         LoadedWindow w;
+        QVERIFY(w.active);
         w.click(clicks);
         QCOMPARE(optionState(w), state);
         QCOMPARE(w.focus(), w.get("cmdRad2Deg"));
@@ -194,13 +228,17 @@ private slots:
     // An entry chosen by key (or a click on the open list) reaches the next conversion, and
     // the caret goes to the end of the radians.
     void choosingFromTheList_data() {
-        QTest::addColumn<QStringList>("row");
-        addRow("Up to 7", {"Up", "1", "1.50000"});
-        addRow("mouse on 9", {"", "3", "1.5000000"});
+        QTest::addColumn<QString>("key"); // none: a click on the open list
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("radians");
+        QTest::newRow("Up to 7") << "Up" << 1 << "1.50000";
+        QTest::newRow("mouse on 9") << "" << 3 << "1.5000000";
     }
     void choosingFromTheList() {
-        const auto [key, index, radians] = cells<3>();
+        QFETCH(QString, key);
+        QFETCH(int, index);
         LoadedWindow w;
+        QVERIFY(w.active);
         w.field("txbRadians")->setText("1.5");
         w.field("txbRadians")->setCursorPosition(0);
         auto *list = w.get<QComboBox>("cboDecimalPlaces");
@@ -211,19 +249,20 @@ private slots:
             list->showPopup();
             QAbstractItemView *view = list->view();
             QVERIFY(QTest::qWaitForWindowExposed(view->window()));
-            const QRect item = view->visualRect(view->model()->index(index.toInt(), 0));
+            const QRect item = view->visualRect(view->model()->index(index, 0));
             QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
         }
         QTRY_COMPARE(w.focus(), w.field("txbRadians"));
-        QCOMPARE(list->currentIndex(), index.toInt());
+        QCOMPARE(list->currentIndex(), index);
         QCOMPARE(w.field("txbRadians")->cursorPosition(), 3);
         w.click("cmdRad2Deg");
-        QCOMPARE(w.field("txbRadians")->text(), radians);
+        QTEST(w.field("txbRadians")->text(), "radians");
     }
 
     // The wheel over the list without the focus changes nothing; with the focus it chooses.
     void wheelOnThePrecisionList() {
         LoadedWindow w;
+        QVERIFY(w.active);
         auto *list = w.get<QComboBox>("cboDecimalPlaces");
         const auto turn = [&] {
             QWheelEvent down({5, 5}, list->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton,
@@ -244,14 +283,20 @@ private slots:
 
     // Typing in the list's text, whether or not it names an entry, leaves the precision.
     void editingTheTextKeepsPrecision_data() {
-        QTest::addColumn<QStringList>("row");
-        addRow("12 then Enter", {"12", "Return"});
-        addRow("6 then Enter", {"6", "Return"});
-        addRow("9 then Tab", {"9", "Tab"});
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("finish");
+        QTest::newRow("12 then Enter") << "12"
+                                       << "Return";
+        QTest::newRow("6 then Enter") << "6"
+                                      << "Return";
+        QTest::newRow("9 then Tab") << "9"
+                                    << "Tab";
     }
     void editingTheTextKeepsPrecision() {
-        const auto [typed, finish] = cells<2>();
+        QFETCH(QString, typed);
+        QFETCH(QString, finish);
         LoadedWindow w;
+        QVERIFY(w.active);
         auto *list = w.get<QComboBox>("cboDecimalPlaces");
         list->setFocus();
         list->lineEdit()->selectAll();
@@ -263,8 +308,8 @@ private slots:
     }
 };
 
-QObject *makeStartUpTest() {
-    return new StartUpTest;
+QObject *newTestStartUp() {
+    return new TestStartUp;
 }
 
-#include "StartUpTest.moc"
+#include "tst_startup.moc"

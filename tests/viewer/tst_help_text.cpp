@@ -53,7 +53,7 @@ OperationResult run(const QString &example) {
 
 } // namespace
 
-class tst_HelpText : public QObject {
+class TestHelpText : public QObject {
     Q_OBJECT
 private slots:
     // Every worked example of the help is what Angulor writes, and every one is checked here.
@@ -128,5 +128,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_HelpText)
-#include "tst_HelpText.moc"
+QTEST_GUILESS_MAIN(TestHelpText)
+#include "tst_help_text.moc"
