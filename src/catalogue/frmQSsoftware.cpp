@@ -3,7 +3,9 @@
 #include "CatalogueLayout.h"
 #include "CatalogueScroll.h"
 #include "ClickLabel.h"
+#include "DesignFont.h"
 #include "Platform.h"
+#include "QS_common.h"
 #include "Twips.h"
 #include "weblink.h"
 
@@ -37,26 +39,6 @@ constexpr ScrollKey ScrollKeys[] = {
     {Qt::Key_End, QAbstractSlider::SliderToMaximum},
 };
 
-QFont namedFont(const char *family, bool bold) {
-    QFont font(QString::fromLatin1(family));
-    font.setPointSizeF(CatalogueLayout::FontPoints);
-    font.setBold(bold);
-    return font;
-}
-
-void setForeColor(QWidget *widget, const QColor &colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
-void setBackColor(QWidget *widget, const QColor &colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 QColor backColorOf(const QWidget *widget) {
     return widget->palette().color(widget->backgroundRole());
 }
@@ -84,7 +66,7 @@ void frmQSsoftware::createControls() {
     lblIntro->setWordWrap(true);
     lblIntro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblIntro->setTextFormat(Qt::PlainText);
-    lblIntro->setFont(namedFont("Lucida Sans", false));
+    lblIntro->setFont(DesignFont(QStringLiteral("Lucida Sans"), CatalogueLayout::FontPoints));
 
     PicBox = new QWidget(this);
     VScroll = new QScrollBar(Qt::Vertical, PicBox);
@@ -92,9 +74,10 @@ void frmQSsoftware::createControls() {
     VScroll->setTracking(false);
 
     auto *title = new ClickLabel(PicBox);
-    title->setFont(namedFont("Lucida Sans", true));
+    title->setFont(
+        DesignFont(QStringLiteral("Lucida Sans"), CatalogueLayout::FontPoints, QFont::Bold));
     auto *description = new ClickLabel(PicBox);
-    description->setFont(namedFont("Lucida Sans", false));
+    description->setFont(DesignFont(QStringLiteral("Lucida Sans"), CatalogueLayout::FontPoints));
     for (ClickLabel *label : {title, description}) {
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -104,7 +87,7 @@ void frmQSsoftware::createControls() {
     lblDescription.push_back(description);
 
     cmdClose = new QPushButton(QStringLiteral("Close"), this);
-    cmdClose->setFont(namedFont("Tahoma", false));
+    cmdClose->setFont(DesignFont(QStringLiteral("Tahoma"), CatalogueLayout::FontPoints));
     cmdClose->setAutoDefault(true);
     cmdClose->setDefault(true);
 }
@@ -158,15 +141,15 @@ void frmQSsoftware::Form_Load() {
     introFont.setBold(blnIntroFontBold);
     lblIntro->setFont(introFont);
 
-    const QColor mainBack = opener ? backColorOf(opener) : backColorOf(this);
-    const QColor mainFore = opener ? foreColorOf(opener) : foreColorOf(this);
-    for (QWidget *widget : {static_cast<QWidget *>(PicBox), static_cast<QWidget *>(this)}) {
-        setForeColor(widget, mainFore);
-        setBackColor(widget, mainBack);
+    const quint32 mainBack = toWindowsColour(opener ? backColorOf(opener) : backColorOf(this));
+    const quint32 mainFore = toWindowsColour(opener ? foreColorOf(opener) : foreColorOf(this));
+    for (QWidget *widget : {PicBox, static_cast<QWidget *>(this)}) {
+        QS_common::SetForeColor(*widget, mainFore);
+        QS_common::SetBackColor(*widget, mainBack);
     }
 
-    setForeColor(lblIntro, fromWindowsColour(lngIntroForeColor));
-    setForeColor(lblDescription[0], fromWindowsColour(lngDescriptionForeColor));
+    QS_common::SetForeColor(*lblIntro, lngIntroForeColor);
+    QS_common::SetForeColor(*lblDescription[0], lngDescriptionForeColor);
 
     if (opener)
         move(opener->pos() + QPoint(px(OffsetLeft), px(OffsetTop)));
@@ -175,10 +158,10 @@ void frmQSsoftware::Form_Load() {
     place(PicBox, g.picBox);
     place(lblTitle[0], g.title0);
     place(lblDescription[0], g.description0);
-    setForeColor(lblTitle[0], fromWindowsColour(lngTitleForeColor));
-    setBackColor(lblIntro, mainBack);
-    setBackColor(lblTitle[0], mainBack);
-    setBackColor(lblDescription[0], mainBack);
+    QS_common::SetForeColor(*lblTitle[0], lngTitleForeColor);
+    for (QWidget *label :
+         std::initializer_list<QWidget *>{lblIntro, lblTitle[0], lblDescription[0]})
+        QS_common::SetBackColor(*label, mainBack);
     place(cmdClose, g.close);
 
     TopIndex = 0;
@@ -261,7 +244,7 @@ void frmQSsoftware::lblTitle_Click(int Index) {
     if (!entry)
         return;
     // The title stays red whether or not its page opens.
-    setForeColor(lblTitle[static_cast<std::size_t>(Index)], fromWindowsColour(Red));
+    QS_common::SetForeColor(*lblTitle[static_cast<std::size_t>(Index)], Red);
     RequestWebPage(Programs[static_cast<std::size_t>(*entry)].URL);
 }
 

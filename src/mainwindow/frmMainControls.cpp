@@ -1,4 +1,4 @@
-#include "FontSubstitutes.h"
+#include "DesignFont.h"
 #include "OneLineInput.h"
 #include "PointWatch.h"
 #include "Twips.h"
@@ -45,19 +45,12 @@ QPushButton *makeButton(QWidget *window, const char *name, const QString &captio
     return button;
 }
 
-QFont storedFont(const QString &family, qreal points, bool bold = false) {
-    QFont font(InstalledFamily(family));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 } // namespace
 
 void frmMain::createControls() {
     setWindowTitle(QStringLiteral("Radians to/from degrees,minutes,seconds"));
-    setFont(storedFont(QStringLiteral("MS Sans Serif"), 8.25));
-    const QFont courier = storedFont(QStringLiteral("Courier New"), 8.25);
+    setFont(DesignFont(QStringLiteral("MS Sans Serif"), 8.25));
+    const QFont courier = DesignFont(QStringLiteral("Courier New"), 8.25);
 
     Label1 = makeControl<QLabel>(this, "Label1", QStringLiteral("Radians"));
     txbRadians = makeField(this, "txbRadians", 13, QStringLiteral("Radians"));
@@ -66,7 +59,8 @@ void frmMain::createControls() {
                                          QStringLiteral("->")};
     for (std::size_t index = 0; index < cmdPlusMinus.size(); ++index) {
         cmdPlusMinus[index] = makeButton(this, plusMinusNames[index], plusMinusCaptions[index]);
-        cmdPlusMinus[index]->setFont(storedFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+        cmdPlusMinus[index]->setFont(
+            DesignFont(QStringLiteral("MS Sans Serif"), 8.25, QFont::Bold));
     }
     cmdPlusMinus[2]->setAccessibleName(QStringLiteral("Move radians to value to add"));
     txbToAdd = makeField(this, "txbToAdd", 13, QStringLiteral("Value to add or subtract"));
@@ -124,7 +118,7 @@ void frmMain::createControls() {
     lblCopyright = makeControl<ClickLabel>(this, "lblCopyright",
                                            QStringLiteral("\u00A9 Quevrin Systems Software"));
     lblCopyright->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QFont notice = storedFont(QStringLiteral("MS Sans Serif"), 8.25);
+    QFont notice = DesignFont(QStringLiteral("MS Sans Serif"), 8.25);
     notice.setUnderline(true);
     lblCopyright->setFont(notice);
     lblCopyright->setCursor(Qt::PointingHandCursor);

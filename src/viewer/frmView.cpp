@@ -1,5 +1,6 @@
 #include "frmView.h"
 
+#include "DesignFont.h"
 #include "Twips.h"
 #include "ViewerText.h"
 #include "frmViewLayout.h"
@@ -14,28 +15,18 @@
 #include <QTimer>
 #include <algorithm>
 
-namespace {
-
-QFont fontNamed(const QString &family) {
-    QFont font(family);
-    font.setPointSizeF(frmViewLayout::fontPoints);
-    return font;
-}
-
-} // namespace
-
 frmView::frmView(Platform &platform, QWidget *parent)
     : QWidget(parent), platform(platform), txbText1(new QPlainTextEdit(this)),
       cmdClose(new QPushButton(QStringLiteral("Close"), this)),
       cmdCopyToClipboard(new QPushButton(QStringLiteral("Copy to clipboard"), this)) {
     setWindowTitle(QStringLiteral("Viewing"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(fontNamed(QStringLiteral("Arial")));
+    setFont(DesignFont(QStringLiteral("Arial"), frmViewLayout::fontPoints));
     txbText1->setObjectName(QStringLiteral("txbText1"));
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdCopyToClipboard->setObjectName(QStringLiteral("cmdCopyToClipboard"));
-    cmdClose->setFont(fontNamed(QStringLiteral("Tahoma")));
-    cmdCopyToClipboard->setFont(fontNamed(QStringLiteral("Tahoma")));
+    cmdClose->setFont(DesignFont(QStringLiteral("Tahoma"), frmViewLayout::fontPoints));
+    cmdCopyToClipboard->setFont(DesignFont(QStringLiteral("Tahoma"), frmViewLayout::fontPoints));
 
     makeTextReadOnly();
     txbText1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
