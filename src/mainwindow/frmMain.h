@@ -2,6 +2,7 @@
 
 #include "CatalogueOpener.h"
 #include "ClickLabel.h"
+#include "HelpCommand.h"
 #include "OperationResult.h"
 #include "OutputOptions.h"
 #include "Platform.h"
@@ -78,6 +79,7 @@ private:
 
     Platform &platform;
     CatalogueOpener catalogue{this, platform};
+    HelpCommand help{*this, platform};
     // Set once the quit sequence has begun, so that a second request to leave cannot start it
     // again inside its own catalogue window.
     bool quitting = false;
