@@ -101,7 +101,10 @@ void frmMain::Form_Load() {
     QS_common::SetControlsFontSize(*this, 10);
     QS_common::SetFontSize(*cmdChangeSign, 8);
     QS_common::SetFontSize(*lblCopyright, 8);
-    QS_common::SetControlsFontName(*this, QStringLiteral("Arial"), false, true);
+    constexpr bool includeTextBoxes = false;
+    constexpr bool includeButtons = true;
+    QS_common::SetControlsFontName(*this, QStringLiteral("Arial"), includeTextBoxes,
+                                   includeButtons);
     QS_common::SetForeColor(*lblCopyright, NoticeBlue);
     QS_common::SetFontSize(*txbOutput, 8);
     QS_common::SetFontSize(*cmdQSsoftware, 8);
@@ -193,7 +196,8 @@ QLineEdit *frmMain::fieldFor(Field field) const {
 
 void frmMain::focusAtEnd(QLineEdit *field) {
     field->setFocus();
-    field->end(false);
+    constexpr bool select = false;
+    field->end(select);
 }
 
 void frmMain::applyResult(const OperationResult &result) {
