@@ -56,8 +56,8 @@ frmQSsoftware::frmQSsoftware(QWidget *opener, Platform &platform)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     // The program ends through its quit sequence, never because this window went away.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setFixedSize(Twips::toPixels(CatalogueLayout::ClientWidth, dpi),
-                 Twips::toPixels(CatalogueLayout::ClientHeight, dpi));
+    setFixedSize(Twips::toPixels(CatalogueLayout::clientWidth, dpi),
+                 Twips::toPixels(CatalogueLayout::clientHeight, dpi));
     createControls();
 }
 
@@ -66,7 +66,7 @@ void frmQSsoftware::createControls() {
     lblIntro->setWordWrap(true);
     lblIntro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblIntro->setTextFormat(Qt::PlainText);
-    lblIntro->setFont(DesignFont(QStringLiteral("Lucida Sans"), CatalogueLayout::FontPoints));
+    lblIntro->setFont(DesignFont(QStringLiteral("Lucida Sans"), CatalogueLayout::fontPoints));
 
     PicBox = new QWidget(this);
     VScroll = new QScrollBar(Qt::Vertical, PicBox);
@@ -75,9 +75,9 @@ void frmQSsoftware::createControls() {
 
     auto *title = new ClickLabel(PicBox);
     title->setFont(
-        DesignFont(QStringLiteral("Lucida Sans"), CatalogueLayout::FontPoints, QFont::Bold));
+        DesignFont(QStringLiteral("Lucida Sans"), CatalogueLayout::fontPoints, QFont::Bold));
     auto *description = new ClickLabel(PicBox);
-    description->setFont(DesignFont(QStringLiteral("Lucida Sans"), CatalogueLayout::FontPoints));
+    description->setFont(DesignFont(QStringLiteral("Lucida Sans"), CatalogueLayout::fontPoints));
     for (ClickLabel *label : {title, description}) {
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -87,7 +87,7 @@ void frmQSsoftware::createControls() {
     lblDescription.push_back(description);
 
     cmdClose = new QPushButton(QStringLiteral("Close"), this);
-    cmdClose->setFont(DesignFont(QStringLiteral("Tahoma"), CatalogueLayout::FontPoints));
+    cmdClose->setFont(DesignFont(QStringLiteral("Tahoma"), CatalogueLayout::fontPoints));
     cmdClose->setAutoDefault(true);
     cmdClose->setDefault(true);
 }
@@ -129,12 +129,11 @@ void frmQSsoftware::showEvent(QShowEvent *event) {
 }
 
 void frmQSsoftware::Form_Load() {
-    using namespace CatalogueLayout;
+    namespace Layout = CatalogueLayout;
     const auto px = [this](int twips) { return Twips::toPixels(twips, dpi); };
-    const auto place = [this](QWidget *widget, const TwipsRect &r) {
+    const auto place = [this](QWidget *widget, const Twips::Rect &r) {
         widget->setGeometry(Twips::toPixels(r, dpi));
     };
-    const Geometry g = CatalogueLayout::geometry();
 
     lblIntro->setText(IntroText);
     QFont introFont = lblIntro->font();
@@ -152,17 +151,17 @@ void frmQSsoftware::Form_Load() {
     QS_common::SetForeColor(*lblDescription[0], lngDescriptionForeColor);
 
     if (opener)
-        move(opener->pos() + QPoint(px(OffsetLeft), px(OffsetTop)));
+        move(opener->pos() + QPoint(px(Layout::offsetLeft), px(Layout::offsetTop)));
 
-    place(lblIntro, g.intro);
-    place(PicBox, g.picBox);
-    place(lblTitle[0], g.title0);
-    place(lblDescription[0], g.description0);
+    place(lblIntro, Layout::lblIntro);
+    place(PicBox, Layout::PicBox);
+    place(lblTitle[0], Layout::lblTitle);
+    place(lblDescription[0], Layout::lblDescription);
     QS_common::SetForeColor(*lblTitle[0], lngTitleForeColor);
     for (QWidget *label :
          std::initializer_list<QWidget *>{lblIntro, lblTitle[0], lblDescription[0]})
         QS_common::SetBackColor(*label, mainBack);
-    place(cmdClose, g.close);
+    place(cmdClose, Layout::cmdClose);
 
     TopIndex = 0;
     ProgramCount = BuildProgramList(SiteURL, Programs);
@@ -173,15 +172,15 @@ void frmQSsoftware::Form_Load() {
             lblTitle.push_back(newSlotLabel(lblTitle[0]));
             lblDescription.push_back(newSlotLabel(lblDescription[0]));
         }
-        lblTitle[slot]->move(lblTitle[0]->x(), px(slotTitleTop(i)));
+        lblTitle[slot]->move(lblTitle[0]->x(), px(Layout::slotTitleTop(i)));
         lblTitle[slot]->setText(Programs[slot].Title);
         lblTitle[slot]->show();
-        lblDescription[slot]->move(lblDescription[0]->x(), px(slotDescriptionTop(i)));
+        lblDescription[slot]->move(lblDescription[0]->x(), px(Layout::slotDescriptionTop(i)));
         lblDescription[slot]->setText(DescriptionCaption(Programs[slot]));
         lblDescription[slot]->show();
     }
 
-    place(VScroll, g.vScroll);
+    place(VScroll, Layout::VScroll);
     VScroll->setRange(0, CatalogueScroll::maximum(ProgramCount));
     VScroll->setValue(0);
     VScroll->setSingleStep(1);

@@ -12,8 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <algorithm>
-#include <vector>
+#include <type_traits>
 
 namespace {
 
@@ -127,21 +126,17 @@ void frmMain::createControls() {
 
 void frmMain::applyLayout() {
     const double dpi = platform.screen.logicalDpi();
-    setFixedSize(Twips::toPixels(frmMainClientWidth, dpi),
-                 Twips::toPixels(frmMainClientHeight, dpi));
+    setFixedSize(Twips::toPixels(frmMainLayout::clientWidth, dpi),
+                 Twips::toPixels(frmMainLayout::clientHeight, dpi));
 
-    std::vector<ControlPlace> byTabIndex(frmMainLayout.begin(), frmMainLayout.end());
-    std::sort(byTabIndex.begin(), byTabIndex.end(),
-              [](const ControlPlace &a, const ControlPlace &b) { return a.tabIndex < b.tabIndex; });
     QWidget *previous = nullptr;
-    for (const ControlPlace &place : byTabIndex) {
-        auto *control = findChild<QWidget *>(
-            QString::fromLatin1(place.name.data(), static_cast<qsizetype>(place.name.size())),
-            Qt::FindDirectChildrenOnly);
+    for (const frmMainLayout::Place &place : frmMainLayout::places) {
+        const QString name =
+            QString::fromLatin1(place.name.data(), static_cast<qsizetype>(place.name.size()));
+        auto *control = findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
         if (!control)
-            continue;
-        control->setGeometry(
-            Twips::toPixels(place.left, place.top, place.width, place.height, dpi));
+            qFatal("The layout of frmMain names no control of it: %s", qPrintable(name));
+        control->setGeometry(Twips::toPixels(place.rect, dpi));
         if (!(control->focusPolicy() & Qt::TabFocus))
             continue;
         if (previous)

@@ -203,12 +203,12 @@ void frmView::cmdClose_Click() {
 void frmView::setCopyCaption(bool forSelection) {
     cmdCopyToClipboard->setText(forSelection ? QStringLiteral("Copy selected text to clipboard")
                                              : QStringLiteral("Copy to clipboard"));
-    cmdCopyToClipboard->resize(
-        toPixels(forSelection ? frmViewLayout::copySelectionWidth : frmViewLayout::copyWidth),
-        cmdCopyToClipboard->height());
+    cmdCopyToClipboard->resize(toPixels(forSelection ? frmViewLayout::copySelectionWidth
+                                                     : frmViewLayout::cmdCopyToClipboard.width),
+                               cmdCopyToClipboard->height());
 }
 
-void frmView::place(QWidget *control, const frmViewLayout::Rect &rect) {
+void frmView::place(QWidget *control, const Twips::Rect &rect) {
     control->setGeometry(Twips::toPixels(rect, platform.screen.logicalDpi()));
 }
 
