@@ -89,10 +89,9 @@ void frmMain::connectHandlers() {
 
 void frmMain::Form_Load() {
     blnStartUpCompleted = false;
-    SpecifySoftware::SetSoftwareIdentity();
     InitOptions();
     cmdQSsoftware->hide();
-    SpecifySoftware::SetMainCaption(*this);
+    SpecifySoftware::SetMainCaption(*this, SpecifySoftware::SoftwareIdentity());
     move(WindowPlacement::StartPosition(platform.screen.sizeInPixels(),
                                         platform.screen.logicalDpi()));
 
@@ -284,7 +283,7 @@ void frmMain::cmdQuit_Click() {
     platform.process.endProcess();
 }
 
-void frmMain::Form_Unload(std::int16_t & /*Cancel*/) {
+void frmMain::Form_Unload() {
     cmdQuit_Click();
 }
 
@@ -292,18 +291,17 @@ void frmMain::Form_Unload(std::int16_t & /*Cancel*/) {
 // the middle of closing must not run the catalogue's modal loop.
 void frmMain::closeEvent(QCloseEvent *event) {
     event->ignore();
-    std::int16_t Cancel = 0;
-    Form_Unload(Cancel);
+    Form_Unload();
 }
 
 // The session may only show the catalogue when it lets this program talk to the user;
-// otherwise the program ends at once.
+// otherwise, or when the quit sequence is already showing it, the program ends at once. The
+// quit sequence ends the process itself.
 void frmMain::sessionEnding(QSessionManager &manager) {
-    if (manager.allowsInteraction()) {
-        std::int16_t Cancel = 0;
-        Form_Unload(Cancel);
-    }
-    platform.process.endProcess();
+    if (manager.allowsInteraction() && !quitting)
+        Form_Unload();
+    else
+        platform.process.endProcess();
 }
 
 void frmMain::cmdQSsoftware_Click() {

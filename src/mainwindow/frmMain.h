@@ -58,18 +58,18 @@ private:
     void cmdQSsoftware_Click();
     void lblCopyright_Click();
     void sessionEnding(QSessionManager &manager);
-    void Form_Unload(std::int16_t &Cancel);
+    void Form_Unload();
 
     void cboDecimalPlaces_Click();
     void chkRoundToMinutes_Click();
     void chkDecimal_Click();
 
-    void txbRadians_KeyUp(int KeyCode, int Shift);
-    void txbDegrees_KeyUp(int KeyCode, int Shift);
-    void txbMinutes_KeyUp(int KeyCode, int Shift);
-    void txbSeconds_KeyUp(int KeyCode, int Shift);
+    void txbRadians_KeyUp(int KeyCode);
+    void txbDegrees_KeyUp(int KeyCode);
+    void txbMinutes_KeyUp(int KeyCode);
+    void txbSeconds_KeyUp(int KeyCode);
     bool fieldKeyEvent(QLineEdit *field, QEvent *event);
-    void fieldKeyUp(QLineEdit *field, int keyCode, int shift);
+    void fieldKeyUp(QLineEdit *field, int keyCode);
     void enterReleased();
 
     Fields readFields() const;
@@ -92,7 +92,6 @@ private:
     struct PendingEnter {
         QPointer<QLineEdit> field;
         quint64 timestamp = 0;
-        int shift = 0;
     } pendingEnter;
 
     QLabel *Label1 = nullptr;

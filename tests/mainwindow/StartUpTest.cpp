@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QWheelEvent>
 
 namespace {
@@ -189,6 +190,17 @@ private slots:
         QCOMPARE(w.field("txbRadians")->cursorPosition(), 3);
         w.click("cmdRad2Deg");
         QCOMPARE(w.field("txbRadians")->text(), radians);
+    }
+
+    // A family asked for before its substitutes exist is looked up again once they do.
+    void installedFamilyFollowsLaterSubstitutes() {
+        const QString missing = QStringLiteral("No Such Family For Angulor");
+        const QString installed = QFontDatabase::families().value(0);
+        QVERIFY(!installed.isEmpty());
+        QCOMPARE(InstalledFamily(missing), missing);
+        QFont::insertSubstitution(missing, installed);
+        QCOMPARE(InstalledFamily(missing).toLower(), installed.toLower()); // kept lower case
+        QFont::removeSubstitutions(missing);
     }
 
     // The wheel over the list without the focus changes nothing; with the focus it chooses.
