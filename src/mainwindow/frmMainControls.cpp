@@ -106,6 +106,7 @@ void frmMain::createControls() {
     for (QWidget *control :
          std::initializer_list<QWidget *>{txbRadians, txbToAdd, Label2, Label3, Label4})
         control->setFont(courier);
+    // The trailing blank is part of the designed caption.
     cmdChangeSign = makeButton(this, "cmdChangeSign", QStringLiteral("Change sign "));
     cmdDeg2Rad = makeButton(this, "cmdDeg2Rad", QStringLiteral("Degrees to radians"));
     cmdCopyToClipboard =

@@ -132,6 +132,7 @@ void frmView::setTextName(const QString &name) {
 }
 
 void frmView::reportReadFailure(int errorNumber, const QString &description) {
+    // The current folder comes first on purpose: it says where a relative name was looked for.
     platform.messages.show(this, ViewerText::currentFolderMessage(QDir::currentPath()), QString(),
                            BoxIcon::None);
     if (errorNumber == 62)
