@@ -156,14 +156,16 @@ void frmMain::cboDecimalPlaces_Click() {
 
 void frmMain::chkRoundToMinutes_Click() {
     chkDecimal->setEnabled(!chkRoundToMinutes->isChecked());
-    optDecDegrees->setEnabled(chkDecimal->isChecked());
-    optDecMinutes->setEnabled(chkDecimal->isChecked());
-    if (cmdRad2Deg->isVisible() && cmdRad2Deg->isEnabled())
-        cmdRad2Deg->setFocus();
+    decimalUnitsFollowChoice();
 }
 
 void frmMain::chkDecimal_Click() {
     chkRoundToMinutes->setEnabled(!chkDecimal->isChecked());
+    decimalUnitsFollowChoice();
+}
+
+// The units are offered only with decimal output; the focus goes back to the conversion.
+void frmMain::decimalUnitsFollowChoice() {
     optDecDegrees->setEnabled(chkDecimal->isChecked());
     optDecMinutes->setEnabled(chkDecimal->isChecked());
     if (cmdRad2Deg->isVisible() && cmdRad2Deg->isEnabled())

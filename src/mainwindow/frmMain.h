@@ -63,6 +63,7 @@ private:
     void cboDecimalPlaces_Click();
     void chkRoundToMinutes_Click();
     void chkDecimal_Click();
+    void decimalUnitsFollowChoice();
 
     void txbRadians_KeyUp(int KeyCode);
     void txbDegrees_KeyUp(int KeyCode);
