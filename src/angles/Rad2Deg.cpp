@@ -87,7 +87,8 @@ std::string Rad2DegMinSec(double radians, bool allowNegative) {
     if (!(d <= MaxDegrees)) {
         return {};
     }
-    const WholeUnits a = ToWholeUnits(r, false);
+    constexpr bool roundToMinutes = false;
+    const WholeUnits a = ToWholeUnits(r, roundToMinutes);
     std::string text = NumberText::Whole(a.deg) + "\u00B0 " + NumberText::Whole(a.min) + "' " +
                        NumberText::Whole(a.sec) + "\"";
     return negative ? "-" + text : text;

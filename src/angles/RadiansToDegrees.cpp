@@ -51,10 +51,14 @@ std::string ValuePart(double x, const OutputOptions &options, const Precision::D
         }
         return DecimalMinutes(x, places.decimalMinutes, comma);
     }
+    constexpr bool allowNegative = true;
     if (options.roundToMinutes) {
-        return Rad2Deg::Rad2DegMin(x, false, false, true, false);
+        constexpr bool omitZeroMinutes = false;
+        constexpr bool blankBeforeMinutes = false;
+        constexpr bool allow360 = false;
+        return Rad2Deg::Rad2DegMin(x, omitZeroMinutes, blankBeforeMinutes, allowNegative, allow360);
     }
-    return Rad2Deg::Rad2DegMinSec(x, true);
+    return Rad2Deg::Rad2DegMinSec(x, allowNegative);
 }
 
 } // namespace

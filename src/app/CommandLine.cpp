@@ -80,9 +80,8 @@ Reading Read(int argc, char *argv[]) {
         return {false, 0, false};
     }
     if (parser.isSet(version)) {
-        SpecifySoftware::SetSoftwareIdentity();
-        print(stdout, QString::fromStdString(SoftwareIdentity.Title + ' ' +
-                                             SoftwareIdentity.Version + '\n'));
+        const SoftwareIdentityRecord identity = SpecifySoftware::SoftwareIdentity();
+        print(stdout, QString::fromStdString(identity.Title + ' ' + identity.Version + '\n'));
         return {false, 0, false};
     }
     return {true, 0,

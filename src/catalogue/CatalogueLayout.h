@@ -2,59 +2,45 @@
 
 #include "Twips.h"
 
-// The catalogue window's design values in twips.
+// The catalogue window's design, in twips. The window is drawn without a frame of its own, so
+// its outer width is the client width.
 namespace CatalogueLayout {
 
-using TwipsRect = Twips::Rect;
-
-inline constexpr int ClientWidth = 9195;
-inline constexpr int ClientHeight = 6420;
+inline constexpr int clientWidth = 9195;
+inline constexpr int clientHeight = 6420;
 // Offset of the window from the main window's top left corner.
-inline constexpr int OffsetLeft = 100;
-inline constexpr int OffsetTop = 400;
+inline constexpr int offsetLeft = 100;
+inline constexpr int offsetTop = 400;
 
-inline constexpr TwipsRect lblIntro{120, 120, 9000, 810};
-inline constexpr TwipsRect PicBox{120, 1200, 8775, 4455};
-inline constexpr TwipsRect VScroll{8400, 0, 255, 4095};
-inline constexpr TwipsRect lblTitle{0, 0, 5835, 300};
-inline constexpr TwipsRect lblDescription{0, 360, 7005, 1050};
-inline constexpr TwipsRect cmdClose{2280, 5880, 1125, 360};
+inline constexpr Twips::Rect lblIntro{120, 120, 8875, 810};
+inline constexpr Twips::Rect PicBox{120, 1200, 8875, 4455};
+inline constexpr Twips::Rect cmdClose{4035, 5880, 1125, 360};
+// Within PicBox: the scroll bar, and the title and description of the first slot.
+inline constexpr Twips::Rect VScroll{8620, 0, 255, 4455};
+inline constexpr Twips::Rect lblTitle{0, 0, 8520, 300};
+inline constexpr Twips::Rect lblDescription{0, 300, 8520, 1050};
 
-inline constexpr double FontPoints = 9.75;
+// How the places hang together: 200 to spare on the right, the list below the introduction
+// and as wide, the scroll bar down the list's right edge, 100 between the entries and the bar,
+// each description right below its title, the button centred.
+static_assert(lblIntro.left + lblIntro.width == clientWidth - 200);
+static_assert(PicBox.left == lblIntro.left && PicBox.width == lblIntro.width);
+static_assert(VScroll.left + VScroll.width == PicBox.width && VScroll.height == PicBox.height);
+static_assert(lblTitle.width == VScroll.left - 100 && lblDescription.width == lblTitle.width);
+static_assert(lblDescription.top == lblTitle.top + lblTitle.height);
+static_assert(cmdClose.left == (clientWidth - cmdClose.width) / 2);
 
-// The window is drawn without a frame of its own, so its outer width is the client width.
-struct Geometry {
-    TwipsRect intro;
-    TwipsRect picBox;
-    TwipsRect vScroll;
-    TwipsRect title0;
-    TwipsRect description0;
-    TwipsRect close;
-    int slotPitch;
-};
-
-constexpr Geometry geometry() {
-    Geometry g{lblIntro, PicBox, VScroll, lblTitle, lblDescription, cmdClose, 0};
-    g.intro.width = ClientWidth - 200 - g.intro.left;
-    g.picBox.left = g.intro.left;
-    g.picBox.width = g.intro.width;
-    g.title0.width = g.picBox.width - g.vScroll.width - 100;
-    g.description0.width = g.title0.width;
-    g.close.left = (ClientWidth - g.close.width) / 2;
-    g.vScroll.left = g.picBox.width - g.vScroll.width;
-    g.vScroll.height = g.picBox.height;
-    g.slotPitch = g.description0.height + g.title0.height + 200;
-    return g;
-}
+inline constexpr double fontPoints = 9.75;
 
 // Slot i's title sits at i × the pitch; its description right below the title.
+inline constexpr int slotPitch = lblDescription.height + lblTitle.height + 200;
 constexpr int slotTitleTop(int slot) {
-    return slot * geometry().slotPitch;
+    return slot * slotPitch;
 }
 constexpr int slotDescriptionTop(int slot) {
-    return slotTitleTop(slot) + geometry().title0.height;
+    return slotTitleTop(slot) + lblDescription.top;
 }
 
-static_assert(geometry().slotPitch == 1550);
+static_assert(slotPitch == 1550);
 
 } // namespace CatalogueLayout

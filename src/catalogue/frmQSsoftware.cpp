@@ -3,7 +3,9 @@
 #include "CatalogueLayout.h"
 #include "CatalogueScroll.h"
 #include "ClickLabel.h"
+#include "DesignFont.h"
 #include "Platform.h"
+#include "QS_common.h"
 #include "Twips.h"
 #include "weblink.h"
 
@@ -37,26 +39,6 @@ constexpr ScrollKey ScrollKeys[] = {
     {Qt::Key_End, QAbstractSlider::SliderToMaximum},
 };
 
-QFont namedFont(const char *family, bool bold) {
-    QFont font(QString::fromLatin1(family));
-    font.setPointSizeF(CatalogueLayout::FontPoints);
-    font.setBold(bold);
-    return font;
-}
-
-void setForeColor(QWidget *widget, const QColor &colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
-void setBackColor(QWidget *widget, const QColor &colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 QColor backColorOf(const QWidget *widget) {
     return widget->palette().color(widget->backgroundRole());
 }
@@ -74,8 +56,8 @@ frmQSsoftware::frmQSsoftware(QWidget *opener, Platform &platform)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     // The program ends through its quit sequence, never because this window went away.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setFixedSize(Twips::toPixels(CatalogueLayout::ClientWidth, dpi),
-                 Twips::toPixels(CatalogueLayout::ClientHeight, dpi));
+    setFixedSize(Twips::toPixels(CatalogueLayout::clientWidth, dpi),
+                 Twips::toPixels(CatalogueLayout::clientHeight, dpi));
     createControls();
 }
 
@@ -84,7 +66,7 @@ void frmQSsoftware::createControls() {
     lblIntro->setWordWrap(true);
     lblIntro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblIntro->setTextFormat(Qt::PlainText);
-    lblIntro->setFont(namedFont("Lucida Sans", false));
+    lblIntro->setFont(DesignFont(QStringLiteral("Lucida Sans"), CatalogueLayout::fontPoints));
 
     PicBox = new QWidget(this);
     VScroll = new QScrollBar(Qt::Vertical, PicBox);
@@ -92,9 +74,10 @@ void frmQSsoftware::createControls() {
     VScroll->setTracking(false);
 
     auto *title = new ClickLabel(PicBox);
-    title->setFont(namedFont("Lucida Sans", true));
+    title->setFont(
+        DesignFont(QStringLiteral("Lucida Sans"), CatalogueLayout::fontPoints, QFont::Bold));
     auto *description = new ClickLabel(PicBox);
-    description->setFont(namedFont("Lucida Sans", false));
+    description->setFont(DesignFont(QStringLiteral("Lucida Sans"), CatalogueLayout::fontPoints));
     for (ClickLabel *label : {title, description}) {
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -104,7 +87,7 @@ void frmQSsoftware::createControls() {
     lblDescription.push_back(description);
 
     cmdClose = new QPushButton(QStringLiteral("Close"), this);
-    cmdClose->setFont(namedFont("Tahoma", false));
+    cmdClose->setFont(DesignFont(QStringLiteral("Tahoma"), CatalogueLayout::fontPoints));
     cmdClose->setAutoDefault(true);
     cmdClose->setDefault(true);
 }
@@ -146,45 +129,44 @@ void frmQSsoftware::showEvent(QShowEvent *event) {
 }
 
 void frmQSsoftware::Form_Load() {
-    using namespace CatalogueLayout;
+    namespace Layout = CatalogueLayout;
     const auto px = [this](int twips) { return Twips::toPixels(twips, dpi); };
-    const auto place = [this](QWidget *widget, const TwipsRect &r) {
+    const auto place = [this](QWidget *widget, const Twips::Rect &r) {
         widget->setGeometry(Twips::toPixels(r, dpi));
     };
-    const Geometry g = CatalogueLayout::geometry();
 
     lblIntro->setText(IntroText);
     QFont introFont = lblIntro->font();
     introFont.setBold(blnIntroFontBold);
     lblIntro->setFont(introFont);
 
-    const QColor mainBack = opener ? backColorOf(opener) : backColorOf(this);
-    const QColor mainFore = opener ? foreColorOf(opener) : foreColorOf(this);
-    for (QWidget *widget : {static_cast<QWidget *>(PicBox), static_cast<QWidget *>(this)}) {
-        setForeColor(widget, mainFore);
-        setBackColor(widget, mainBack);
+    const quint32 mainBack = toWindowsColour(opener ? backColorOf(opener) : backColorOf(this));
+    const quint32 mainFore = toWindowsColour(opener ? foreColorOf(opener) : foreColorOf(this));
+    for (QWidget *widget : {PicBox, static_cast<QWidget *>(this)}) {
+        QS_common::SetForeColor(*widget, mainFore);
+        QS_common::SetBackColor(*widget, mainBack);
     }
 
-    setForeColor(lblIntro, fromWindowsColour(lngIntroForeColor));
-    setForeColor(lblDescription[0], fromWindowsColour(lngDescriptionForeColor));
+    QS_common::SetForeColor(*lblIntro, lngIntroForeColor);
+    QS_common::SetForeColor(*lblDescription[0], lngDescriptionForeColor);
 
     if (opener) {
         // Offset from the main window, but wholly on its screen.
-        const QRect frame(opener->pos() + QPoint(px(OffsetLeft), px(OffsetTop)),
+        const QRect frame(opener->pos() + QPoint(px(Layout::offsetLeft), px(Layout::offsetTop)),
                           size() + opener->frameGeometry().size() - opener->size());
         move(KeptOnScreen(frame,
                           platform.screen.availableGeometryAt(opener->frameGeometry().center())));
     }
 
-    place(lblIntro, g.intro);
-    place(PicBox, g.picBox);
-    place(lblTitle[0], g.title0);
-    place(lblDescription[0], g.description0);
-    setForeColor(lblTitle[0], fromWindowsColour(lngTitleForeColor));
-    setBackColor(lblIntro, mainBack);
-    setBackColor(lblTitle[0], mainBack);
-    setBackColor(lblDescription[0], mainBack);
-    place(cmdClose, g.close);
+    place(lblIntro, Layout::lblIntro);
+    place(PicBox, Layout::PicBox);
+    place(lblTitle[0], Layout::lblTitle);
+    place(lblDescription[0], Layout::lblDescription);
+    QS_common::SetForeColor(*lblTitle[0], lngTitleForeColor);
+    for (QWidget *label :
+         std::initializer_list<QWidget *>{lblIntro, lblTitle[0], lblDescription[0]})
+        QS_common::SetBackColor(*label, mainBack);
+    place(cmdClose, Layout::cmdClose);
 
     TopIndex = 0;
     ProgramCount = BuildProgramList(SiteURL, Programs);
@@ -195,15 +177,15 @@ void frmQSsoftware::Form_Load() {
             lblTitle.push_back(newSlotLabel(lblTitle[0]));
             lblDescription.push_back(newSlotLabel(lblDescription[0]));
         }
-        lblTitle[slot]->move(lblTitle[0]->x(), px(slotTitleTop(i)));
+        lblTitle[slot]->move(lblTitle[0]->x(), px(Layout::slotTitleTop(i)));
         lblTitle[slot]->setText(Programs[slot].Title);
         lblTitle[slot]->show();
-        lblDescription[slot]->move(lblDescription[0]->x(), px(slotDescriptionTop(i)));
+        lblDescription[slot]->move(lblDescription[0]->x(), px(Layout::slotDescriptionTop(i)));
         lblDescription[slot]->setText(DescriptionCaption(Programs[slot]));
         lblDescription[slot]->show();
     }
 
-    place(VScroll, g.vScroll);
+    place(VScroll, Layout::VScroll);
     VScroll->setRange(0, CatalogueScroll::maximum(ProgramCount));
     VScroll->setValue(0);
     VScroll->setSingleStep(1);
@@ -266,7 +248,7 @@ void frmQSsoftware::lblTitle_Click(int Index) {
     if (!entry)
         return;
     // The title stays red whether or not its page opens.
-    setForeColor(lblTitle[static_cast<std::size_t>(Index)], fromWindowsColour(Red));
+    QS_common::SetForeColor(*lblTitle[static_cast<std::size_t>(Index)], Red);
     RequestWebPage(Programs[static_cast<std::size_t>(*entry)].URL);
 }
 

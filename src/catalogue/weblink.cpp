@@ -23,7 +23,8 @@ std::optional<QString> LaunchFailureMessage(int code, const QString &address, Ca
     QString sentence;
     switch (code) {
     case 31: {
-        const QString extension = GetFileExtension(address, true);
+        constexpr bool lowerCase = true;
+        const QString extension = GetFileExtension(address, lowerCase);
         sentence = caller == Caller::Notice
                        ? QStringLiteral("File extension '") + extension +
                              QStringLiteral("' is not associated with any application program.")

@@ -3,22 +3,18 @@
 #include <QString>
 #include <QWidget>
 
-SoftwareIdentityRecord SoftwareIdentity;
-
 namespace SpecifySoftware {
 
 std::string VersionText(int major, int minor) {
     return std::to_string(major) + "." + std::to_string(minor) + "0";
 }
 
-void SetSoftwareIdentity() {
-    SoftwareIdentity.Title = "Angulor";
-    SoftwareIdentity.Version = VersionText(ANGULOR_VERSION_MAJOR, ANGULOR_VERSION_MINOR);
+SoftwareIdentityRecord SoftwareIdentity() {
+    return {"Angulor", VersionText(ANGULOR_VERSION_MAJOR, ANGULOR_VERSION_MINOR)};
 }
 
-void SetMainCaption(QWidget &mainWindow) {
-    mainWindow.setWindowTitle(
-        QString::fromStdString(SoftwareIdentity.Title + " " + SoftwareIdentity.Version));
+void SetMainCaption(QWidget &mainWindow, const SoftwareIdentityRecord &identity) {
+    mainWindow.setWindowTitle(QString::fromStdString(identity.Title + " " + identity.Version));
 }
 
 } // namespace SpecifySoftware

@@ -2,6 +2,7 @@
 
 #include "CatalogueOpener.h"
 #include "ClickLabel.h"
+#include "HelpCommand.h"
 #include "OperationResult.h"
 #include "OutputOptions.h"
 #include "Platform.h"
@@ -57,18 +58,19 @@ private:
     void cmdQSsoftware_Click();
     void lblCopyright_Click();
     void sessionEnding(QSessionManager &manager);
-    void Form_Unload(std::int16_t &Cancel);
+    void Form_Unload();
 
     void cboDecimalPlaces_Click();
     void chkRoundToMinutes_Click();
     void chkDecimal_Click();
+    void decimalUnitsFollowChoice();
 
-    void txbRadians_KeyUp(int KeyCode, int Shift);
-    void txbDegrees_KeyUp(int KeyCode, int Shift);
-    void txbMinutes_KeyUp(int KeyCode, int Shift);
-    void txbSeconds_KeyUp(int KeyCode, int Shift);
+    void txbRadians_KeyUp(int KeyCode);
+    void txbDegrees_KeyUp(int KeyCode);
+    void txbMinutes_KeyUp(int KeyCode);
+    void txbSeconds_KeyUp(int KeyCode);
     bool fieldKeyEvent(QLineEdit *field, QEvent *event);
-    void fieldKeyUp(QLineEdit *field, int keyCode, int shift);
+    void fieldKeyUp(QLineEdit *field, int keyCode);
     void enterReleased();
 
     Fields readFields() const;
@@ -78,6 +80,7 @@ private:
 
     Platform &platform;
     CatalogueOpener catalogue{this, platform};
+    HelpCommand help{*this, platform};
     // Set once the quit sequence has begun, so that a second request to leave cannot start it
     // again inside its own catalogue window.
     bool quitting = false;
@@ -90,7 +93,6 @@ private:
     struct PendingEnter {
         QPointer<QLineEdit> field;
         quint64 timestamp = 0;
-        int shift = 0;
     } pendingEnter;
 
     QLabel *Label1 = nullptr;

@@ -1,4 +1,4 @@
-#include "FontSubstitutes.h"
+#include "DesignFont.h"
 #include "OneLineInput.h"
 #include "PointWatch.h"
 #include "Twips.h"
@@ -12,8 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <algorithm>
-#include <vector>
+#include <type_traits>
 
 namespace {
 
@@ -45,19 +44,12 @@ QPushButton *makeButton(QWidget *window, const char *name, const QString &captio
     return button;
 }
 
-QFont storedFont(const QString &family, qreal points, bool bold = false) {
-    QFont font(InstalledFamily(family));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 } // namespace
 
 void frmMain::createControls() {
     setWindowTitle(QStringLiteral("Radians to/from degrees,minutes,seconds"));
-    setFont(storedFont(QStringLiteral("MS Sans Serif"), 8.25));
-    const QFont courier = storedFont(QStringLiteral("Courier New"), 8.25);
+    setFont(DesignFont(QStringLiteral("MS Sans Serif"), 8.25));
+    const QFont courier = DesignFont(QStringLiteral("Courier New"), 8.25);
 
     Label1 = makeControl<QLabel>(this, "Label1", QStringLiteral("Radians"));
     txbRadians = makeField(this, "txbRadians", 13, QStringLiteral("Radians"));
@@ -66,7 +58,8 @@ void frmMain::createControls() {
                                          QStringLiteral("->")};
     for (std::size_t index = 0; index < cmdPlusMinus.size(); ++index) {
         cmdPlusMinus[index] = makeButton(this, plusMinusNames[index], plusMinusCaptions[index]);
-        cmdPlusMinus[index]->setFont(storedFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+        cmdPlusMinus[index]->setFont(
+            DesignFont(QStringLiteral("MS Sans Serif"), 8.25, QFont::Bold));
     }
     cmdPlusMinus[2]->setAccessibleName(QStringLiteral("Move radians to value to add"));
     txbToAdd = makeField(this, "txbToAdd", 13, QStringLiteral("Value to add or subtract"));
@@ -113,6 +106,7 @@ void frmMain::createControls() {
     for (QWidget *control :
          std::initializer_list<QWidget *>{txbRadians, txbToAdd, Label2, Label3, Label4})
         control->setFont(courier);
+    // The trailing blank is part of the designed caption.
     cmdChangeSign = makeButton(this, "cmdChangeSign", QStringLiteral("Change sign "));
     cmdDeg2Rad = makeButton(this, "cmdDeg2Rad", QStringLiteral("Degrees to radians"));
     cmdCopyToClipboard =
@@ -124,7 +118,7 @@ void frmMain::createControls() {
     lblCopyright = makeControl<ClickLabel>(this, "lblCopyright",
                                            QStringLiteral("\u00A9 Quevrin Systems Software"));
     lblCopyright->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QFont notice = storedFont(QStringLiteral("MS Sans Serif"), 8.25);
+    QFont notice = DesignFont(QStringLiteral("MS Sans Serif"), 8.25);
     notice.setUnderline(true);
     lblCopyright->setFont(notice);
     lblCopyright->setCursor(Qt::PointingHandCursor);
@@ -133,21 +127,17 @@ void frmMain::createControls() {
 
 void frmMain::applyLayout() {
     const double dpi = platform.screen.logicalDpi();
-    setFixedSize(Twips::toPixels(frmMainClientWidth, dpi),
-                 Twips::toPixels(frmMainClientHeight, dpi));
+    setFixedSize(Twips::toPixels(frmMainLayout::clientWidth, dpi),
+                 Twips::toPixels(frmMainLayout::clientHeight, dpi));
 
-    std::vector<ControlPlace> byTabIndex(frmMainLayout.begin(), frmMainLayout.end());
-    std::sort(byTabIndex.begin(), byTabIndex.end(),
-              [](const ControlPlace &a, const ControlPlace &b) { return a.tabIndex < b.tabIndex; });
     QWidget *previous = nullptr;
-    for (const ControlPlace &place : byTabIndex) {
-        auto *control = findChild<QWidget *>(
-            QString::fromLatin1(place.name.data(), static_cast<qsizetype>(place.name.size())),
-            Qt::FindDirectChildrenOnly);
+    for (const frmMainLayout::Place &place : frmMainLayout::places) {
+        const QString name =
+            QString::fromLatin1(place.name.data(), static_cast<qsizetype>(place.name.size()));
+        auto *control = findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
         if (!control)
-            continue;
-        control->setGeometry(
-            Twips::toPixels(place.left, place.top, place.width, place.height, dpi));
+            qFatal("The layout of frmMain names no control of it: %s", qPrintable(name));
+        control->setGeometry(Twips::toPixels(place.rect, dpi));
         if (!(control->focusPolicy() & Qt::TabFocus))
             continue;
         if (previous)

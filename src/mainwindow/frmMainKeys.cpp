@@ -20,12 +20,6 @@ int keyCodeOf(const QKeyEvent *event) {
     return isEnter(event) ? enterKeyCode : event->key() & 0xFFFF;
 }
 
-int shiftStateOf(const QKeyEvent *event) {
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
-           (modifiers & Qt::AltModifier ? 4 : 0);
-}
-
 } // namespace
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event) {
@@ -72,11 +66,11 @@ bool frmMain::fieldKeyEvent(QLineEdit *field, QEvent *event) {
         // Some displays report the key's repeats as plain release and press pairs. Whether a
         // press follows is known only once the events already on their way have been
         // delivered, so the release is acted on right after them.
-        pendingEnter = {field, key->timestamp(), shiftStateOf(key)};
+        pendingEnter = {field, key->timestamp()};
         QMetaObject::invokeMethod(this, &frmMain::enterReleased, Qt::QueuedConnection);
         return false;
     }
-    fieldKeyUp(field, keyCodeOf(key), shiftStateOf(key));
+    fieldKeyUp(field, keyCodeOf(key));
     return false;
 }
 
@@ -91,36 +85,36 @@ void frmMain::enterReleased() {
     QLineEdit *field = pendingEnter.field;
     pendingEnter.field = nullptr;
     if (field)
-        fieldKeyUp(field, enterKeyCode, pendingEnter.shift);
+        fieldKeyUp(field, enterKeyCode);
 }
 
-void frmMain::fieldKeyUp(QLineEdit *field, int keyCode, int shift) {
+void frmMain::fieldKeyUp(QLineEdit *field, int keyCode) {
     if (field == txbRadians)
-        txbRadians_KeyUp(keyCode, shift);
+        txbRadians_KeyUp(keyCode);
     else if (field == txbDegrees)
-        txbDegrees_KeyUp(keyCode, shift);
+        txbDegrees_KeyUp(keyCode);
     else if (field == txbMinutes)
-        txbMinutes_KeyUp(keyCode, shift);
+        txbMinutes_KeyUp(keyCode);
     else if (field == txbSeconds)
-        txbSeconds_KeyUp(keyCode, shift);
+        txbSeconds_KeyUp(keyCode);
 }
 
-void frmMain::txbRadians_KeyUp(int KeyCode, int /*Shift*/) {
+void frmMain::txbRadians_KeyUp(int KeyCode) {
     if (KeyCode == enterKeyCode)
         cmdRad2Deg_Click();
 }
 
-void frmMain::txbDegrees_KeyUp(int KeyCode, int /*Shift*/) {
+void frmMain::txbDegrees_KeyUp(int KeyCode) {
     if (KeyCode == enterKeyCode)
         cmdDeg2Rad_Click();
 }
 
-void frmMain::txbMinutes_KeyUp(int KeyCode, int /*Shift*/) {
+void frmMain::txbMinutes_KeyUp(int KeyCode) {
     if (KeyCode == enterKeyCode)
         cmdDeg2Rad_Click();
 }
 
-void frmMain::txbSeconds_KeyUp(int KeyCode, int /*Shift*/) {
+void frmMain::txbSeconds_KeyUp(int KeyCode) {
     if (KeyCode == enterKeyCode)
         cmdDeg2Rad_Click();
 }

@@ -23,20 +23,27 @@ void InstallFontSubstitutes() {
 QString InstalledFamily(const QString &requested) {
     // Asking the font matcher for a missing family makes it sort every installed font for
     // fallbacks, once per family and style: a large part of the start-up time. Naming an
-    // installed family avoids that.
-    static QHash<QString, QString> resolved;
-    if (const auto found = resolved.constFind(requested); found != resolved.constEnd())
-        return *found;
+    // installed family avoids that. An answer is kept only for the substitutes it was found
+    // with, so one asked for before they were installed is not given again after.
+    struct Answer {
+        QStringList substitutes;
+        QString family;
+    };
+    static QHash<QString, Answer> answers;
+    const QStringList substitutes = QFont::substitutes(requested);
+    if (const auto found = answers.constFind(requested);
+        found != answers.constEnd() && found->substitutes == substitutes)
+        return found->family;
     const QStringList installed = QFontDatabase::families();
     QString family = requested;
     if (!installed.contains(requested, Qt::CaseInsensitive)) {
-        for (const QString &substitute : QFont::substitutes(requested)) {
+        for (const QString &substitute : substitutes) {
             if (installed.contains(substitute, Qt::CaseInsensitive)) {
                 family = substitute;
                 break;
             }
         }
     }
-    resolved.insert(requested, family);
+    answers.insert(requested, {substitutes, family});
     return family;
 }

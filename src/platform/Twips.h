@@ -23,3 +23,5 @@ QRect toPixels(const Rect &rect, double logicalDpi);
 
 // A colour written &H00BBGGRR (red + 256 * green + 65536 * blue).
 QColor fromWindowsColour(quint32 bgr);
+// The same colour written back as &H00BBGGRR; transparency is dropped.
+quint32 toWindowsColour(const QColor &colour);

@@ -4,16 +4,10 @@
 #include <QWidget>
 
 HelpCommand::HelpCommand(QWidget &mainWindow, Platform &platform)
-    : QObject(&mainWindow), mainWindow(mainWindow), platform(platform) {}
+    : mainWindow(mainWindow), platform(platform) {}
 
 HelpCommand::~HelpCommand() {
     delete view;
-}
-
-HelpCommand &HelpCommand::of(QWidget &mainWindow, Platform &platform) {
-    if (auto *command = mainWindow.findChild<HelpCommand *>(QString(), Qt::FindDirectChildrenOnly))
-        return *command;
-    return *new HelpCommand(mainWindow, platform);
 }
 
 void HelpCommand::run() {

@@ -3,21 +3,18 @@
 #include "Platform.h"
 #include "frmView.h"
 
-#include <QObject>
 #include <QPointer>
 
 class QWidget;
 
 // The Help button: shows the help text in the one viewer window, below the main window.
-// It lives as a child of the main window and takes the viewer with it when it goes.
-class HelpCommand : public QObject {
-    Q_OBJECT
+// The main window holds it as a member, so the viewer goes when the main window goes.
+class HelpCommand {
 public:
     HelpCommand(QWidget &mainWindow, Platform &platform);
-    ~HelpCommand() override;
-
-    // The command of this main window, made on first use.
-    static HelpCommand &of(QWidget &mainWindow, Platform &platform);
+    ~HelpCommand();
+    HelpCommand(const HelpCommand &) = delete;
+    HelpCommand &operator=(const HelpCommand &) = delete;
 
     void run();
     frmView *viewer() const { return view; }

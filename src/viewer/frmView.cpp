@@ -1,5 +1,6 @@
 #include "frmView.h"
 
+#include "DesignFont.h"
 #include "Twips.h"
 #include "ViewerText.h"
 #include "frmViewLayout.h"
@@ -14,28 +15,18 @@
 #include <QTimer>
 #include <algorithm>
 
-namespace {
-
-QFont fontNamed(const QString &family) {
-    QFont font(family);
-    font.setPointSizeF(frmViewLayout::fontPoints);
-    return font;
-}
-
-} // namespace
-
 frmView::frmView(Platform &platform, QWidget *parent)
     : QWidget(parent), platform(platform), txbText1(new QPlainTextEdit(this)),
       cmdClose(new QPushButton(QStringLiteral("Close"), this)),
       cmdCopyToClipboard(new QPushButton(QStringLiteral("Copy to clipboard"), this)) {
     setWindowTitle(QStringLiteral("Viewing"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(fontNamed(QStringLiteral("Arial")));
+    setFont(DesignFont(QStringLiteral("Arial"), frmViewLayout::fontPoints));
     txbText1->setObjectName(QStringLiteral("txbText1"));
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdCopyToClipboard->setObjectName(QStringLiteral("cmdCopyToClipboard"));
-    cmdClose->setFont(fontNamed(QStringLiteral("Tahoma")));
-    cmdCopyToClipboard->setFont(fontNamed(QStringLiteral("Tahoma")));
+    cmdClose->setFont(DesignFont(QStringLiteral("Tahoma"), frmViewLayout::fontPoints));
+    cmdCopyToClipboard->setFont(DesignFont(QStringLiteral("Tahoma"), frmViewLayout::fontPoints));
 
     makeTextReadOnly();
     txbText1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -141,6 +132,7 @@ void frmView::setTextName(const QString &name) {
 }
 
 void frmView::reportReadFailure(int errorNumber, const QString &description) {
+    // The current folder comes first on purpose: it says where a relative name was looked for.
     platform.messages.show(this, ViewerText::currentFolderMessage(QDir::currentPath()), QString(),
                            BoxIcon::None);
     if (errorNumber == 62)
@@ -212,12 +204,12 @@ void frmView::cmdClose_Click() {
 void frmView::setCopyCaption(bool forSelection) {
     cmdCopyToClipboard->setText(forSelection ? QStringLiteral("Copy selected text to clipboard")
                                              : QStringLiteral("Copy to clipboard"));
-    cmdCopyToClipboard->resize(
-        toPixels(forSelection ? frmViewLayout::copySelectionWidth : frmViewLayout::copyWidth),
-        cmdCopyToClipboard->height());
+    cmdCopyToClipboard->resize(toPixels(forSelection ? frmViewLayout::copySelectionWidth
+                                                     : frmViewLayout::cmdCopyToClipboard.width),
+                               cmdCopyToClipboard->height());
 }
 
-void frmView::place(QWidget *control, const frmViewLayout::Rect &rect) {
+void frmView::place(QWidget *control, const Twips::Rect &rect) {
     control->setGeometry(Twips::toPixels(rect, platform.screen.logicalDpi()));
 }
 

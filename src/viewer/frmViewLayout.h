@@ -5,22 +5,21 @@
 // The viewer's design, in twips.
 namespace frmViewLayout {
 
-using Rect = Twips::Rect;
+inline constexpr int clientWidth = 11670;
+inline constexpr int clientHeight = 6585;
+// The places at the design size; the text box and the buttons below it then follow the
+// window's size through the margins below.
+inline constexpr Twips::Rect txbText1{105, 105, 11460, 5760};
+inline constexpr Twips::Rect cmdClose{9825, 6000, 1740, 330};
+inline constexpr Twips::Rect cmdCopyToClipboard{120, 6000, 3270, 330};
 
-constexpr int clientWidth = 11670;
-constexpr int clientHeight = 6585;
-constexpr Rect txbText1{105, 105, 11460, 5760};
-constexpr Rect cmdClose{9825, 6000, 1740, 330};
-constexpr Rect cmdCopyToClipboard{120, 6000, 2220, 330};
+inline constexpr int minimumWidth = 8000; // outer size, kept on every resize
+inline constexpr int minimumHeight = 2000;
+inline constexpr int textWidthMargin = 450; // text box width = outer width - margin
+inline constexpr int textHeightMargin = 1200;
+inline constexpr int buttonGap = 100;           // between the text box and the buttons below it
+inline constexpr int copySelectionWidth = 4425; // the copy button while text is selected
 
-constexpr int minimumWidth = 8000; // outer size, kept on every resize
-constexpr int minimumHeight = 2000;
-constexpr int textWidthMargin = 450; // text box width = outer width - margin
-constexpr int textHeightMargin = 1200;
-constexpr int buttonGap = 100; // between the text box and the buttons below it
-constexpr int copyWidth = 3270;
-constexpr int copySelectionWidth = 4425;
-
-constexpr double fontPoints = 9.75;
+inline constexpr double fontPoints = 9.75;
 
 } // namespace frmViewLayout

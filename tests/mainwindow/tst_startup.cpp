@@ -1,32 +1,15 @@
 #include "FontSubstitutes.h"
 #include "LoadedWindow.h"
 #include "SpecifySoftware.h"
+#include "frmMainLayout.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QWheelEvent>
 
 namespace {
-
-// Twips as the window was designed, "name left top width height" in tab order; 1440 twips
-// make an inch.
-const QStringList Places =
-    QStringLiteral(
-        "Label1 500 195 1095 255; txbRadians 1400 150 1600 360; Label2 495 1320 1095 360; "
-        "txbDegrees 1400 1320 900 360; Label3 2400 1365 1095 360; txbMinutes 3200 1320 550 360; "
-        "Label4 3850 1365 1050 360; txbSeconds 4750 1320 550 360; cmdRad2Deg 120 600 2340 375; "
-        "cmdDeg2Rad 120 1900 2340 375; txbOutput 6720 600 5055 2775; cmdQuit 5070 2480 1450 375; "
-        "cmdClear(0) 1785 2480 1450 375; cmdClear(1) 120 2480 1450 375; lblSign 120 1320 255 255; "
-        "chkRoundToMinutes 2520 600 1935 375; cmdQSsoftware 3405 3060 3120 315; "
-        "cmdCopyToClipboard 2640 1900 3880 375; chkDecimal 4560 600 2055 375; "
-        "txbToAdd 4920 120 1600 360; cmdPlusMinus(0) 3210 120 400 360; "
-        "cmdPlusMinus(1) 3720 120 400 360; cmdPlusMinus(2) 4270 120 480 360; "
-        "cmdHelp 3400 2480 1450 375; chkShowPlusMinus 6720 120 1815 375; Label5 9375 195 1695 375; "
-        "cboDecimalPlaces 11145 160 615 315; cmdChangeSign 5430 1340 1095 360; "
-        "optDecDegrees 4560 900 1095 375; optDecMinutes 5640 900 1095 375; "
-        "lblCopyright 120 3100 3135 255")
-        .split(QStringLiteral("; "));
 
 // One letter per option: decimal, round, degrees, minutes. X checked, O not; lower case
 // when greyed.
@@ -169,21 +152,21 @@ private slots:
         QCOMPARE(w.window.minimumSize(), geometry.size());
         QCOMPARE(w.window.maximumSize(), geometry.size());
         QList<QRect> actual, expected;
-        for (const QString &place : Places) {
-            const QStringList twips = place.split(u' ');
-            const auto px = [&](int i) { return qRound(twips[i].toInt() * dpi / 1440); };
-            actual << w.get(twips[0])->geometry();
-            expected << QRect(px(1), px(2), px(3), px(4));
+        for (const frmMainLayout::Place &place : frmMainLayout::places) {
+            const auto px = [&](int twips) { return qRound(twips * dpi / 1440); };
+            actual << w.get(QString::fromUtf8(place.name))->geometry();
+            expected << QRect(px(place.rect.left), px(place.rect.top), px(place.rect.width),
+                              px(place.rect.height));
         }
-        QCOMPARE(actual, expected); // the index is the row of Places
+        QCOMPARE(actual, expected); // the index is the row of the layout table
     }
 
     void tabOrderFollowsTheTable() {
         LoadedWindow w;
         QVERIFY(w.active);
         QStringList expected, visited;
-        for (const QString &place : Places) {
-            QWidget *control = w.get(place.section(u' ', 0, 0));
+        for (const frmMainLayout::Place &place : frmMainLayout::places) {
+            QWidget *control = w.get(QString::fromUtf8(place.name));
             if (!qobject_cast<QLabel *>(control) && control->isEnabled())
                 expected << control->objectName();
         }
@@ -257,6 +240,17 @@ private slots:
         QCOMPARE(w.field("txbRadians")->cursorPosition(), 3);
         w.click("cmdRad2Deg");
         QTEST(w.field("txbRadians")->text(), "radians");
+    }
+
+    // A family asked for before its substitutes exist is looked up again once they do.
+    void installedFamilyFollowsLaterSubstitutes() {
+        const QString missing = QStringLiteral("No Such Family For Angulor");
+        const QString installed = QFontDatabase::families().value(0);
+        QVERIFY(!installed.isEmpty());
+        QCOMPARE(InstalledFamily(missing), missing);
+        QFont::insertSubstitution(missing, installed);
+        QCOMPARE(InstalledFamily(missing).toLower(), installed.toLower()); // kept lower case
+        QFont::removeSubstitutions(missing);
     }
 
     // The wheel over the list without the focus changes nothing; with the focus it chooses.

@@ -379,15 +379,17 @@ private slots:
                  QStringLiteral(" | The current folder no longer exists."));
     }
 
+    // The main window holds its command as a member: the viewer goes with the command.
     void viewerGoesWithTheMainWindow() {
         FakePlatform fakes;
-        auto *mainWindow = new QWidget;
-        HelpCommand &command = HelpCommand::of(*mainWindow, fakes.platform);
-        command.run();
-        QCOMPARE(&HelpCommand::of(*mainWindow, fakes.platform), &command);
-        QPointer<frmView> view = command.viewer();
-        QVERIFY(view);
-        delete mainWindow;
+        QWidget mainWindow;
+        QPointer<frmView> view;
+        {
+            HelpCommand command{mainWindow, fakes.platform};
+            command.run();
+            view = command.viewer();
+            QVERIFY(view);
+        }
         QVERIFY(view.isNull());
     }
 };

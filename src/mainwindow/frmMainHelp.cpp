@@ -1,6 +1,0 @@
-#include "HelpCommand.h"
-#include "frmMain.h"
-
-void frmMain::cmdHelp_Click() {
-    HelpCommand::of(*this, platform).run();
-}
