@@ -1,5 +1,6 @@
 # Packages the build, the program and the tests need (sourced by ./run and ./test).
-BUILD_PACKAGES=(build-essential cmake ninja-build ccache qt6-base-dev libgl-dev fonts-liberation)
+BUILD_PACKAGES=(build-essential cmake ninja-build ccache pkg-config qt6-base-dev libgl-dev libxcb1-dev
+    fonts-liberation)
 # qt6-wayland: without it Qt falls back to X11 on a Wayland desktop.
 RUN_PACKAGES=(xdg-utils qt6-wayland)
 TEST_PACKAGES=(xvfb xauth

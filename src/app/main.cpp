@@ -1,6 +1,8 @@
 #include "CommandLine.h"
 #include "ExitProcessEnder.h"
 #include "FontSubstitutes.h"
+#include "HeldKeyFilter.h"
+#include "KeyboardState.h"
 #include "Platform.h"
 #include "PosixFileReader.h"
 #include "QtClipboard.h"
@@ -76,6 +78,9 @@ int main(int argc, char *argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quevrin_systems.Angulor"));
     QApplication::setWindowIcon(applicationIcon());
     InstallFontSubstitutes();
+    X11KeyboardState keyboard;
+    HeldKeyFilter heldKeys(keyboard);
+    app.installEventFilter(&heldKeys);
 
     QtMessageBoxes messages;
     QtClipboard clipboard;

@@ -1,7 +1,6 @@
 #include "frmMain.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,13 +74,9 @@ bool frmMain::fieldKeyEvent(QLineEdit *field, QEvent *event) {
 }
 
 void frmMain::enterReleased() {
-    if (!pendingEnter.field)
-        return;
-    // The press of a repeat may still be on its way from the display: round trips to it bring
-    // it in, and it is delivered before the release is acted on. One is not always enough
-    // (tried with a held key on X11); two have been.
-    QGuiApplication::sync();
-    QGuiApplication::sync();
+    // A press of the same key with the release's timestamp, delivered meanwhile, has cleared
+    // it: the key is repeating. (Repeats whose press is still on its way from the display are
+    // dropped before they reach the window, where the display can tell.)
     QLineEdit *field = pendingEnter.field;
     pendingEnter.field = nullptr;
     if (field)

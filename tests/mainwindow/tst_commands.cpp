@@ -1,3 +1,5 @@
+#include "FakeKeyboardState.h"
+#include "HeldKeyFilter.h"
 #include "LoadedWindow.h"
 
 #include <QClipboard>
@@ -139,8 +141,10 @@ private slots:
     }
 
     // Enter as the display reports it: P press, R release with their timestamps, lower case
-    // when flagged as a repeat, "|" a turn of the event loop. One conversion per physical
-    // release, however the repeats of a held key come.
+    // when flagged as a repeat, "|" a turn of the event loop; U is a release that lets the key
+    // go, where the display can say whether the key is still down (on X11 it can, and a repeat's
+    // press may then still be on its way). One conversion per physical release, however the
+    // repeats of a held key come.
     void heldEnter_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("events");
@@ -159,10 +163,21 @@ private slots:
                                              << "P1 R2 | P3 R4" << 2;
         QTest::newRow("held, then a tap") << "txbRadians"
                                           << "P1 R5 P5 R6 | P7 R8" << 2;
+        QTest::newRow("held, presses come late") << "txbRadians"
+                                                 << "P1 R5 | P5 R6 | P6 R7 | P7 U9" << 1;
+        QTest::newRow("held in degrees, presses come late") << "txbDegrees"
+                                                            << "P1 R5 | P5 R6 | P6 U9" << 1;
+        QTest::newRow("two taps the display saw") << "txbRadians"
+                                                  << "P1 U2 | P3 U4" << 2;
     }
     void heldEnter() {
         QFETCH(QString, field);
         QFETCH(QString, events);
+        constexpr quint32 returnCode = 36;
+        FakeKeyboardState keyboard;
+        HeldKeyFilter heldKeys(keyboard);
+        if (events.contains(u'U'))
+            qApp->installEventFilter(&heldKeys);
         LoadedWindow w;
         QVERIFY(w.active);
         w.setFields("1||90|||");
@@ -173,8 +188,13 @@ private slots:
                 continue;
             }
             const bool press = event[0].toUpper() == u'P';
+            if (press)
+                keyboard.down = {returnCode};
+            if (event[0] == u'U')
+                keyboard.down.clear();
             QKeyEvent key(press ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_Return,
-                          Qt::NoModifier, QStringLiteral("\r"), event[0].isLower());
+                          Qt::NoModifier, returnCode, 0, 0, QStringLiteral("\r"),
+                          event[0].isLower());
             key.setTimestamp(event.mid(1).toULongLong());
             QApplication::sendEvent(w.field(field), &key);
         }
