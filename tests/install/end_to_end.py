@@ -14,6 +14,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import time
 from pathlib import Path
 
 from desktop import (CATALOGUE_TITLE, HELP_TITLE, MAIN_TITLE, WAIT, Accessibility, Desktop, Failure,
@@ -76,6 +77,20 @@ def drive(prefix, desktop, processes, workdir):
     if copied != EXPECTED_OUTPUT:
         raise Failure(f"clipboard holds {copied!r}, expected {EXPECTED_OUTPUT!r}")
     log(f"clipboard: {copied!r}")
+
+    # Held down, Enter repeats; the X server sends each repeat as a release and a press. It
+    # converts once all the same, when it is let go.
+    desktop.run("xdotool", "keydown", "Return")
+    time.sleep(1.5)
+    desktop.run("xdotool", "keyup", "Return")
+    time.sleep(0.5)
+    a11y.press("Copy output to clipboard")
+    copied = wait_for("the held Enter's result on the clipboard",
+                      lambda: (text := desktop.clipboard()) != EXPECTED_OUTPUT and text)
+    if copied != EXPECTED_OUTPUT * 2:
+        raise Failure(f"after a held Enter the clipboard holds {copied!r}, "
+                      f"expected two lines {EXPECTED_OUTPUT * 2!r}")
+    log("a held Enter converted once")
 
     a11y.press("Help")
     desktop.window(app, HELP_TITLE)
