@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "NumberReading.h"
 #include "NumberText.h"
 #include "Operations.h"
@@ -5,7 +6,6 @@
 #include "Rounding.h"
 
 #include <QTest>
-#include <array>
 #include <cmath>
 #include <limits>
 
@@ -17,14 +17,6 @@ QString Q(const std::string &text) {
 }
 std::string S(const QString &text) {
     return text.toStdString();
-}
-
-template <typename... T> void Columns(const std::array<const char *, sizeof...(T)> &names) {
-    std::size_t i = 0;
-    (QTest::addColumn<T>(names[i++]), ...);
-}
-template <typename... T> void Row(const char *name, const T &...values) {
-    (QTest::newRow(name) << ... << values);
 }
 
 // "text | title | icon | focus", or empty when there is no message.
@@ -87,34 +79,34 @@ class TestAngles : public QObject {
 
 private slots:
     void readLeadingNumber_data() {
-        Columns<QString, double>({"text", "value"});
-        Row("blanks, tabs, line feeds anywhere", " 1 .\t5\n ", 1.5);
-        Row("blank after the sign", "- 2", -2.0);
-        Row("second point ends it", "1.2.3", 1.2);
-        Row("comma ends it", "1,5", 1.0);
-        Row("trailing text ignored", "1.5xyz", 1.5);
-        Row("plus and bare fraction", "+.5", 0.5);
-        Row("exponent", "-.5e1", -5.0);
-        Row("negative exponent", "1E-2", 0.01);
-        Row("exponent without digits", "1e", 1.0);
-        Row("exponent sign without digits", "1e+x", 1.0);
-        Row("correctly rounded", "9007199254740993", 9007199254740992.0);
-        Row("no number", "abc", 0.0);
-        Row("empty", "", 0.0);
-        Row("lone point", ".", 0.0);
-        Row("inf is not a number", "inf", 0.0);
-        Row("nan is not a number", "-nan", 0.0);
-        Row("hex float reads its leading zero", "0x1p3", 0.0);
-        Row("underscore ends it", "1_0", 1.0);
-        Row("hexadecimal", "&hff", 255.0);
-        Row("hexadecimal stops at a non-digit", "&H1G", 1.0);
-        Row("octal", "&O17", 15.0);
-        Row("octal has no 8", "&o8", 0.0);
-        Row("too large is infinite", "1e999", Inf);
-        Row("huge exponent digits", "1e99999999999999999999999", Inf);
-        Row("too small is zero", "1e-999", 0.0);
-        Row("zero with huge exponent", "0e999999999999", 0.0);
-        Row("many zeros then huge exponent", "0.000000001e10", 10.0);
+        columns<QString, double>("text", "value");
+        row("blanks, tabs, line feeds anywhere", " 1 .\t5\n ", 1.5);
+        row("blank after the sign", "- 2", -2.0);
+        row("second point ends it", "1.2.3", 1.2);
+        row("comma ends it", "1,5", 1.0);
+        row("trailing text ignored", "1.5xyz", 1.5);
+        row("plus and bare fraction", "+.5", 0.5);
+        row("exponent", "-.5e1", -5.0);
+        row("negative exponent", "1E-2", 0.01);
+        row("exponent without digits", "1e", 1.0);
+        row("exponent sign without digits", "1e+x", 1.0);
+        row("correctly rounded", "9007199254740993", 9007199254740992.0);
+        row("no number", "abc", 0.0);
+        row("empty", "", 0.0);
+        row("lone point", ".", 0.0);
+        row("inf is not a number", "inf", 0.0);
+        row("nan is not a number", "-nan", 0.0);
+        row("hex float reads its leading zero", "0x1p3", 0.0);
+        row("underscore ends it", "1_0", 1.0);
+        row("hexadecimal", "&hff", 255.0);
+        row("hexadecimal stops at a non-digit", "&H1G", 1.0);
+        row("octal", "&O17", 15.0);
+        row("octal has no 8", "&o8", 0.0);
+        row("too large is infinite", "1e999", Inf);
+        row("huge exponent digits", "1e99999999999999999999999", Inf);
+        row("too small is zero", "1e-999", 0.0);
+        row("zero with huge exponent", "0e999999999999", 0.0);
+        row("many zeros then huge exponent", "0.000000001e10", 10.0);
     }
     void readLeadingNumber() {
         QFETCH(QString, text);
@@ -124,12 +116,12 @@ private slots:
     }
 
     void readPlainDecimal_data() {
-        Columns<QString, double>({"text", "value"});
-        Row("empty", "", 0.0);
-        Row("lone point", ".", 0.0);
-        Row("trailing point", "5.", 5.0);
-        Row("leading point", ".5", 0.5);
-        Row("leading and trailing zeros", "012.50", 12.5);
+        columns<QString, double>("text", "value");
+        row("empty", "", 0.0);
+        row("lone point", ".", 0.0);
+        row("trailing point", "5.", 5.0);
+        row("leading point", ".5", 0.5);
+        row("leading and trailing zeros", "012.50", 12.5);
     }
     void readPlainDecimal() {
         QFETCH(QString, text);
@@ -139,15 +131,15 @@ private slots:
 
     // The value is -1 for invalid fields; the comma flag is always set, whatever it held.
     void parseAngleField_data() {
-        Columns<QString, bool, double, bool, bool>(
-            {"text", "invalidBefore", "value", "invalid", "comma"});
-        Row("digits", "12", false, 12.0, false, false);
-        Row("point", "1.5", false, 1.5, false, false);
-        Row("comma", "1,5", false, 1.5, false, true);
-        Row("empty", "", false, 0.0, false, false);
-        Row("lone comma", ",", false, 0.0, false, true);
-        Row("two commas", "1,,2", false, -1.0, true, true);
-        Row("never clears the flag", "5", true, 5.0, true, false);
+        columns<QString, bool, double, bool, bool>("text", "invalidBefore", "value", "invalid",
+                                                   "comma");
+        row("digits", "12", false, 12.0, false, false);
+        row("point", "1.5", false, 1.5, false, false);
+        row("comma", "1,5", false, 1.5, false, true);
+        row("empty", "", false, 0.0, false, false);
+        row("lone comma", ",", false, 0.0, false, true);
+        row("two commas", "1,,2", false, -1.0, true, true);
+        row("never clears the flag", "5", true, 5.0, true, false);
     }
     void parseAngleField() {
         QFETCH(QString, text);
@@ -161,24 +153,24 @@ private slots:
     }
 
     void round_data() {
-        Columns<double, int, double>({"value", "decimals", "rounded"});
-        Row("half to even, down", 0.125, 2, 0.12);
-        Row("just above a half", std::nextafter(0.125, 1.0), 2, 0.13);
-        Row("just below a half", std::nextafter(0.125, 0.0), 2, 0.12);
-        Row("half to even, up", 0.375, 2, 0.38);
-        Row("typed half, binary below", 2.675, 2, 2.68);
-        Row("0.5 to 0", 0.5, 0, 0.0);
-        Row("negative half", -2.5, 0, -2.0);
-        Row("negative above half", -2.51, 0, -3.0);
-        Row("half after a zero", 1.0000005, 6, 1.0);
-        Row("half after a one", 1.0000015, 6, 1.000002);
-        Row("carry through nines", 9.9999995, 6, 10.0);
-        Row("half below the first digit", 0.0005, 3, 0.0);
-        Row("above half below the first digit", 0.0006, 3, 0.001);
-        Row("full turn at 7", Rad2Deg::FullTurn, 7, 6.2831853);
-        Row("full turn at 4 rises above it", Rad2Deg::FullTurn, 4, 6.2832);
-        Row("large value unchanged", 1e300, 2, 1e300);
-        Row("infinity unchanged", Inf, 2, Inf);
+        columns<double, int, double>("value", "decimals", "rounded");
+        row("half to even, down", 0.125, 2, 0.12);
+        row("just above a half", std::nextafter(0.125, 1.0), 2, 0.13);
+        row("just below a half", std::nextafter(0.125, 0.0), 2, 0.12);
+        row("half to even, up", 0.375, 2, 0.38);
+        row("typed half, binary below", 2.675, 2, 2.68);
+        row("0.5 to 0", 0.5, 0, 0.0);
+        row("negative half", -2.5, 0, -2.0);
+        row("negative above half", -2.51, 0, -3.0);
+        row("half after a zero", 1.0000005, 6, 1.0);
+        row("half after a one", 1.0000015, 6, 1.000002);
+        row("carry through nines", 9.9999995, 6, 10.0);
+        row("half below the first digit", 0.0005, 3, 0.0);
+        row("above half below the first digit", 0.0006, 3, 0.001);
+        row("full turn at 7", Rad2Deg::FullTurn, 7, 6.2831853);
+        row("full turn at 4 rises above it", Rad2Deg::FullTurn, 4, 6.2832);
+        row("large value unchanged", 1e300, 2, 1e300);
+        row("infinity unchanged", Inf, 2, Inf);
     }
     void round() {
         QFETCH(double, value);
@@ -190,14 +182,14 @@ private slots:
 
     void reduceAngle_data() {
         const double turn = Rad2Deg::FullTurn;
-        Columns<double, double>({"angle", "reduced"});
-        Row("inside", 1.0, 1.0);
-        Row("negative", -1.0, -1.0 + turn);
-        Row("full turn is zero", turn, 0.0);
-        Row("minus full turn is zero", -turn, 0.0);
-        Row("above", 7.0, 7.0 - turn);
-        Row("two turns below", -2 * turn + 1, -2 * turn + 1 + turn + turn);
-        Row("tiny negative lands on zero", -1e-17, 0.0);
+        columns<double, double>("angle", "reduced");
+        row("inside", 1.0, 1.0);
+        row("negative", -1.0, -1.0 + turn);
+        row("full turn is zero", turn, 0.0);
+        row("minus full turn is zero", -turn, 0.0);
+        row("above", 7.0, 7.0 - turn);
+        row("two turns below", -2 * turn + 1, -2 * turn + 1 + turn + turn);
+        row("tiny negative lands on zero", -1e-17, 0.0);
     }
     void reduceAngle() {
         QFETCH(double, angle);
@@ -206,17 +198,17 @@ private slots:
     }
 
     void fixedResult_data() {
-        Columns<double, int, bool, QString>({"value", "decimals", "comma", "text"});
-        Row("trailing zeros kept", 1.0, 6, false, "1.000000");
-        Row("comma mode", 0.5, 4, true, "0,5000");
-        Row("rounded", 57.295779513, 5, false, "57.29578");
-        Row("binary half to even", 0.03125, 4, false, "0.0312");
-        Row("carry into a new digit", 999.9999996, 6, false, "1000.000000");
-        Row("no decimals", 1.5, 0, false, "2");
-        Row("negative", -0.000006, 5, false, "-0.00001");
-        Row("negative zero has no sign", -0.0, 5, false, "0.00000");
-        Row("negative rounding to zero has no sign", -0.0000001, 5, false, "0.00000");
-        Row("no exponent for large values", 1e21, 2, false, "1000000000000000000000.00");
+        columns<double, int, bool, QString>("value", "decimals", "comma", "text");
+        row("trailing zeros kept", 1.0, 6, false, "1.000000");
+        row("comma mode", 0.5, 4, true, "0,5000");
+        row("rounded", 57.295779513, 5, false, "57.29578");
+        row("binary half to even", 0.03125, 4, false, "0.0312");
+        row("carry into a new digit", 999.9999996, 6, false, "1000.000000");
+        row("no decimals", 1.5, 0, false, "2");
+        row("negative", -0.000006, 5, false, "-0.00001");
+        row("negative zero has no sign", -0.0, 5, false, "0.00000");
+        row("negative rounding to zero has no sign", -0.0000001, 5, false, "0.00000");
+        row("no exponent for large values", 1e21, 2, false, "1000000000000000000000.00");
     }
     void fixedResult() {
         QFETCH(double, value);
@@ -226,16 +218,16 @@ private slots:
     }
 
     void plain_data() {
-        Columns<double, QString>({"value", "text"});
-        Row("below one", 0.5, ".5");
-        Row("negative below one", -0.5, "-.5");
-        Row("whole", 360.0, "360");
-        Row("negative zero", -0.0, "0");
-        Row("small, no exponent", 0.000001, ".000001");
-        Row("15 significant digits", 0.1 + 0.2, ".3");
-        Row("rounded up at 15 digits", 2.0 / 3, ".666666666666667");
-        Row("rounds to a whole", 0.99999999999999994, "1");
-        Row("large, no exponent", 123456789012345678.0, "123456789012346000");
+        columns<double, QString>("value", "text");
+        row("below one", 0.5, ".5");
+        row("negative below one", -0.5, "-.5");
+        row("whole", 360.0, "360");
+        row("negative zero", -0.0, "0");
+        row("small, no exponent", 0.000001, ".000001");
+        row("15 significant digits", 0.1 + 0.2, ".3");
+        row("rounded up at 15 digits", 2.0 / 3, ".666666666666667");
+        row("rounds to a whole", 0.99999999999999994, "1");
+        row("large, no exponent", 123456789012345678.0, "123456789012346000");
     }
     void plain() {
         QFETCH(double, value);
@@ -245,27 +237,27 @@ private slots:
     // Flags: "omit" zero minutes, "blank" before minutes, "neg" allowed, "360" allowed; "dms"
     // calls Rad2DegMinSec, which reads only "neg".
     void rad2Deg_data() {
-        Columns<double, QString, QString>({"radians", "flags", "text"});
-        Row("one radian", 1.0, "neg", "57°18'");
-        Row("negative", -0.5, "neg", "-28°39'");
-        Row("negative refused", -0.5, "", "");
-        Row("blank before minutes", 1.0, "blank neg", "57° 18'");
-        Row("stays below a full turn", 6.2831, "neg", "359°59'");
-        Row("allowed to reach 360", 6.2831, "neg 360", "360°0'");
-        Row("zero minutes omitted", 6.2831, "omit neg 360", "360°");
-        Row("zero", 0.0, "neg", "0°0'");
-        Row("full turn", Rad2Deg::FullTurn, "neg", "360°0'");
-        Row("above a full turn refused", 6.2832, "neg 360", "");
-        Row("not a number refused", std::nan(""), "neg 360", "");
-        Row("dms one radian", 1.0, "dms neg", "57° 17' 45\"");
-        Row("dms negative", -1.0, "dms neg", "-57° 17' 45\"");
-        Row("dms negative refused", -1.0, "dms", "");
-        Row("dms negative zero is zero", -0.0, "dms", "0° 0' 0\"");
-        Row("dms seconds carry into minutes", Radians(10, 58, 59.6), "dms", "10° 59' 0\"");
-        Row("dms seconds carry into degrees", Radians(10, 59, 59.6), "dms", "11° 0' 0\"");
-        Row("dms full turn", Rad2Deg::FullTurn, "dms", "360° 0' 0\"");
-        Row("dms beyond whole degrees refused", 1e300, "dms", "");
-        Row("dms infinity refused", Inf, "dms", "");
+        columns<double, QString, QString>("radians", "flags", "text");
+        row("one radian", 1.0, "neg", "57°18'");
+        row("negative", -0.5, "neg", "-28°39'");
+        row("negative refused", -0.5, "", "");
+        row("blank before minutes", 1.0, "blank neg", "57° 18'");
+        row("stays below a full turn", 6.2831, "neg", "359°59'");
+        row("allowed to reach 360", 6.2831, "neg 360", "360°0'");
+        row("zero minutes omitted", 6.2831, "omit neg 360", "360°");
+        row("zero", 0.0, "neg", "0°0'");
+        row("full turn", Rad2Deg::FullTurn, "neg", "360°0'");
+        row("above a full turn refused", 6.2832, "neg 360", "");
+        row("not a number refused", std::nan(""), "neg 360", "");
+        row("dms one radian", 1.0, "dms neg", "57° 17' 45\"");
+        row("dms negative", -1.0, "dms neg", "-57° 17' 45\"");
+        row("dms negative refused", -1.0, "dms", "");
+        row("dms negative zero is zero", -0.0, "dms", "0° 0' 0\"");
+        row("dms seconds carry into minutes", Radians(10, 58, 59.6), "dms", "10° 59' 0\"");
+        row("dms seconds carry into degrees", Radians(10, 59, 59.6), "dms", "11° 0' 0\"");
+        row("dms full turn", Rad2Deg::FullTurn, "dms", "360° 0' 0\"");
+        row("dms beyond whole degrees refused", 1e300, "dms", "");
+        row("dms infinity refused", Inf, "dms", "");
     }
     void rad2Deg() {
         QFETCH(double, radians);
@@ -281,11 +273,11 @@ private slots:
     // dms: the degrees, minutes, seconds fields and the sign label afterwards. The radians field
     // shows the text the line begins with, or keeps what was typed when there is no line.
     void radiansToDegrees_data() {
-        Columns<QString, QString, QString, QString, QString>(
-            {"input", "options", "dms", "line", "message"});
+        columns<QString, QString, QString, QString, QString>("input", "options", "dms", "line",
+                                                             "message");
         auto row = [](const char *name, const char *input, const char *options, const char *dms,
                       const char *line, const QString &message = {}) {
-            Row(name, QString(input), QString(options), QString(dms), QString(line), message);
+            ::row(name, QString(input), QString(options), QString(dms), QString(line), message);
         };
         row("one radian", "1", "", "57 17 45 ", "1.000000 radians = 57° 17' 45\"");
         row("negative", "-1", "", "57 17 45 -", "-1.000000 radians = -57° 17' 45\"");
@@ -354,11 +346,11 @@ private slots:
     // typed: degrees|minutes|seconds|sign; after: the three fields afterwards. The radians field
     // shows the value the line ends with, and a line with commas rewrites the earlier output.
     void degreesToRadians_data() {
-        Columns<QString, QString, QString, QString, QString>(
-            {"typed", "options", "after", "line", "message"});
+        columns<QString, QString, QString, QString, QString>("typed", "options", "after", "line",
+                                                             "message");
         auto row = [](const char *name, const char *typed, const char *after, const char *line,
                       const QString &message = {}, const char *options = "") {
-            Row(name, QString(typed), QString(options), QString(after), QString(line), message);
+            ::row(name, QString(typed), QString(options), QString(after), QString(line), message);
         };
         row("example a", "12|30|15|", "12|30|15", "12° 30' 15\" = 0.218239 radians");
         row("example b, comma mode", "1,5|||", "1,5|0|0", "1,5° 0' 0\" = 0,026180 radians");
@@ -415,13 +407,13 @@ private slots:
     // points become commas, counted in bytes past non-ASCII text, and the appended line
     // follows the mode of the result.
     void outputInPlace_data() {
-        Columns<QString, bool, QString>({"output", "comma", "append"});
-        Row("empty output", QString(), true, QString("1.5\u00B0 = 0.026180 radians\r\n"));
-        Row("no points", QString("1,5\u00B0 0' 0\" = 0,026180\r\n"), true, QString("-.5\r\n"));
-        Row("points after marks", QString("57\u00B0 1.5' \u00E9.\r\n.\r\n2.5"), true,
+        columns<QString, bool, QString>("output", "comma", "append");
+        row("empty output", QString(), true, QString("1.5\u00B0 = 0.026180 radians\r\n"));
+        row("no points", QString("1,5\u00B0 0' 0\" = 0,026180\r\n"), true, QString("-.5\r\n"));
+        row("points after marks", QString("57\u00B0 1.5' \u00E9.\r\n.\r\n2.5"), true,
             QString("x\r\n"));
-        Row("points kept without comma", QString("1.5\r\n2,5\r\n"), false, QString("3.5\r\n"));
-        Row("nothing appended", QString("1.5"), true, QString());
+        row("points kept without comma", QString("1.5\r\n2,5\r\n"), false, QString("3.5\r\n"));
+        row("nothing appended", QString("1.5"), true, QString());
     }
     void outputInPlace() {
         QFETCH(QString, output);
@@ -441,12 +433,12 @@ private slots:
 
     // index 0 adds, 1 subtracts, 2 is the arrow; typed and after: radians|toAdd.
     void plusMinus_data() {
-        Columns<int, QString, QString, QString, QString, QString>(
-            {"index", "typed", "options", "after", "line", "message"});
+        columns<int, QString, QString, QString, QString, QString>("index", "typed", "options",
+                                                                  "after", "line", "message");
         auto row = [](const char *name, int index, const char *typed, const char *after,
                       const char *line, const QString &message = {}, const char *options = "") {
-            Row(name, index, QString(typed), QString(options), QString(after), QString(line),
-                message);
+            ::row(name, index, QString(typed), QString(options), QString(after), QString(line),
+                  message);
         };
         row("add", 0, "1.5|2", "3.500000|2", "(1.5 + 2) mod 2pi = 3.500000");
         row("subtract gives the complement", 1, "1|2", "5.283185|2", "(1 - 2) mod 2pi = 5.283185");

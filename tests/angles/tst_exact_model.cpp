@@ -1,9 +1,11 @@
 // The three operations against the exact model on many pseudo-random inputs with a fixed seed.
 // A failure prints the input, both texts and the command that reruns that one input.
+#include "DataTable.h"
 #include "ExactModel.h"
 #include "ModelComparison.h"
 
 #include <QTest>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -46,11 +48,7 @@ long double RadiansOf(int degrees, int minutes, long double seconds) {
 }
 
 std::string Commas(std::string text) {
-    for (char &c : text) {
-        if (c == '.') {
-            c = ',';
-        }
-    }
+    std::replace(text.begin(), text.end(), '.', ',');
     return text;
 }
 
@@ -122,20 +120,10 @@ std::string FieldText(Source &s, int whole, int maxLength) {
 ExactModel::Case RandomOptions(Source &s) {
     ExactModel::Case in;
     in.precision = 5 + s.Below(4);
-    switch (s.Below(4)) {
-    case 0:
-        in.decimalOutput = true;
-        break;
-    case 1:
-        in.decimalOutput = true;
-        in.decimalMinutes = true;
-        break;
-    case 2:
-        in.roundToMinutes = true;
-        break;
-    default:
-        break;
-    }
+    const int kind = s.Below(4); // decimal degrees, decimal minutes, rounded, neither
+    in.decimalOutput = kind < 2;
+    in.decimalMinutes = kind == 1;
+    in.roundToMinutes = kind == 2;
     in.showPlusMinus = s.Chance(85);
     in.output = s.Chance(50) ? "1.5 radians = 85.94367\xC2\xB0\r\n" : "";
     return in;
@@ -189,23 +177,19 @@ int OnlyCase(Operation operation) {
 
 } // namespace
 
+Q_DECLARE_METATYPE(Operation)
+
 class TestExactModel : public QObject {
     Q_OBJECT
 
 private slots:
     // The model reads the worked examples as the program must: it is a reference, not a copy.
     void modelGivesTheExamples_data() {
-        QTest::addColumn<int>("operation");
-        QTest::addColumn<QString>("typed"); // radians|toAdd|degrees|minutes|seconds|sign
-        QTest::addColumn<QString>("options");
-        QTest::addColumn<QString>("radians");
-        QTest::addColumn<QString>("line");
-        auto row = [](const char *name, Operation operation, const char *typed, const char *options,
-                      const char *radians, const char *line) {
-            QTest::newRow(name) << static_cast<int>(operation) << QString(typed) << QString(options)
-                                << QString(radians) << QString(line);
-        };
-        const auto r2d = Operation::RadiansToDegrees;
+        // typed: radians|toAdd|degrees|minutes|seconds|sign
+        columns<Operation, QString, QString, QString, QString>("operation", "typed", "options",
+                                                               "radians", "line");
+        using enum Operation;
+        const auto r2d = RadiansToDegrees, d2r = DegreesToRadians;
         row("one radian", r2d, "1|||||", "", "1.000000", "1.000000 radians = 57° 17' 45\"");
         row("comma mode", r2d, "1,5|||||", "", "1,500000", "1,500000 radians = 85° 56' 37\"");
         row("snap", r2d, "-6.2832|||||", "", "-6.283185", "-6.283185 radians = -360° 0' 0\"");
@@ -217,21 +201,19 @@ private slots:
             "6.283100 radians = 359°59'");
         row("binary side of the half", r2d, "0.857884466|||||", "", "0.857885",
             "0.857885 radians = 49° 9' 11\"");
-        row("degrees, example a", Operation::DegreesToRadians, "||12|30|15|", "", "0.218239",
+        row("degrees, example a", d2r, "||12|30|15|", "", "0.218239",
             "12° 30' 15\" = 0.218239 radians");
-        row("degrees, comma", Operation::DegreesToRadians, "||1,5|1.5||", "", "0,026616",
+        row("degrees, comma", d2r, "||1,5|1.5||", "", "0,026616",
             "1,5° 1,5' 0\" = 0,026616 radians");
-        row("negative zero", Operation::DegreesToRadians, "||0|0|0|-", "", "-0.000000",
-            "-0° 0' 0\" = -0.000000 radians");
-        row("subtract", Operation::Subtract, "1|2||||", "", "5.283185",
-            "(1 - 2) mod 2pi = 5.283185");
-        row("add, first value -.5", Operation::Add, "-0.5|1||||", "", "0.500000",
+        row("negative zero", d2r, "||0|0|0|-", "", "-0.000000", "-0° 0' 0\" = -0.000000 radians");
+        row("subtract", Subtract, "1|2||||", "", "5.283185", "(1 - 2) mod 2pi = 5.283185");
+        row("add, first value -.5", Add, "-0.5|1||||", "", "0.500000",
             "(-.5 + 1) mod 2pi = 0.500000");
-        row("rounded above the turn", Operation::Add, "6.2831853|0||||", "p5", "0.0000",
+        row("rounded above the turn", Add, "6.2831853|0||||", "p5", "0.0000",
             "(6.2832 + 0) mod 2pi = 0.0000");
     }
     void modelGivesTheExamples() {
-        QFETCH(int, operation);
+        QFETCH(Operation, operation);
         QFETCH(QString, typed);
         QFETCH(QString, options);
         const QStringList field = typed.split('|');
@@ -246,12 +228,11 @@ private slots:
         in.decimalOutput = options.contains("decimal");
         in.decimalMinutes = options.contains("minutes") && in.decimalOutput;
         in.roundToMinutes = options.contains("round to minutes");
-        const auto op = static_cast<Operation>(operation);
         const ExactModel::Outcome out =
-            op == Operation::RadiansToDegrees ? ExactModel::RadiansToDegrees(in)
-            : op == Operation::DegreesToRadians
+            operation == Operation::RadiansToDegrees ? ExactModel::RadiansToDegrees(in)
+            : operation == Operation::DegreesToRadians
                 ? ExactModel::DegreesToRadians(in)
-                : ExactModel::PlusMinus(op == Operation::Add ? 0 : 1, in);
+                : ExactModel::PlusMinus(operation == Operation::Add ? 0 : 1, in);
         QCOMPARE(QString::fromStdString(out.open), QString());
         QTEST(QString::fromStdString(out.radians), "radians");
         QFETCH(QString, line);
@@ -259,15 +240,15 @@ private slots:
     }
 
     void programAgreesWithModel_data() {
-        QTest::addColumn<int>("operation");
+        columns<Operation>("operation");
         for (const auto operation : {Operation::RadiansToDegrees, Operation::DegreesToRadians,
                                      Operation::Add, Operation::Subtract}) {
-            QTest::newRow(NameOf(operation)) << static_cast<int>(operation);
+            row(NameOf(operation), operation);
         }
     }
     void programAgreesWithModel() {
-        QFETCH(int, operation);
-        const auto op = static_cast<Operation>(operation);
+        QFETCH(Operation, operation);
+        const Operation op = operation;
         const int only = OnlyCase(op);
         if (only == -2) {
             QSKIP("ANGULOR_MODEL_CASE names another operation");

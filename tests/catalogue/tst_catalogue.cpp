@@ -1,6 +1,7 @@
 #include "CatalogueOpener.h"
 #include "CatalogueScroll.h"
 #include "ClickLabel.h"
+#include "DataTable.h"
 #include "FakePlatform.h"
 #include "ProgramList.h"
 #include "StandInOpener.h"
@@ -36,10 +37,6 @@ QStringList slotTexts(const frmQSsoftware &w) {
     for (int j = 0; j < 4; ++j)
         texts << w.lblTitle[j]->text() + " | " + w.lblDescription[j]->text();
     return texts;
-}
-
-template <typename... T, typename... Name> void columns(Name... names) {
-    (QTest::addColumn<T>(names), ...);
 }
 
 // A stand-in main window with a colour and a place of its own, and the catalogue it opens.
@@ -107,20 +104,19 @@ class TestCatalogue : public QObject {
 private slots:
     void getFileExtension_data() {
         columns<QString, bool, QString>("path", "lowerCase", "extension");
-        QTest::newRow("site root keeps the slash") << SiteURL << true << "example/";
-        QTest::newRow("dot only in a folder name") << "C:\\Dir.old\\readme" << true << "";
-        QTest::newRow("two extensions, lowered") << "C:\\Data\\archive.tar.GZ" << true << "gz";
-        QTest::newRow("two extensions, as written") << "C:\\Data\\archive.tar.GZ" << false << "GZ";
-        QTest::newRow("name ending in a dot") << "notes." << true << "";
-        QTest::newRow("only a leading dot") << ".profile" << true << "profile";
-        QTest::newRow("web path") << "folder/page.htm" << true << "htm";
-        QTest::newRow("no dot at all") << "readme" << true << "";
+        row("site root keeps the slash", SiteURL, true, "example/");
+        row("dot only in a folder name", "C:\\Dir.old\\readme", true, "");
+        row("two extensions, lowered", "C:\\Data\\archive.tar.GZ", true, "gz");
+        row("two extensions, as written", "C:\\Data\\archive.tar.GZ", false, "GZ");
+        row("name ending in a dot", "notes.", true, "");
+        row("only a leading dot", ".profile", true, "profile");
+        row("web path", "folder/page.htm", true, "htm");
+        row("no dot at all", "readme", true, "");
     }
     void getFileExtension() {
         QFETCH(QString, path);
         QFETCH(bool, lowerCase);
-        QFETCH(QString, extension);
-        QCOMPARE(weblink::GetFileExtension(path, lowerCase), extension);
+        QTEST(weblink::GetFileExtension(path, lowerCase), "extension");
     }
 
     void failureMessage_data() {
@@ -128,24 +124,22 @@ private slots:
         const QString e = QStringLiteral("Error launching web browser, error code =");
         const QString again = e + " 2.\r\n\r\nPlease try once more.";
         const QString memory = e + " 8.\r\n\r\nOut of memory.", none = "no message";
-        QTest::newRow("0 is only its line") << 0 << e + " 0." << e + " 0.";
-        QTest::newRow("2 asks for another try") << 2 << again << again;
-        QTest::newRow("8 is out of memory") << 8 << memory << memory;
+        row("0 is only its line", 0, e + " 0.", e + " 0.");
+        row("2 asks for another try", 2, again, again);
+        row("8 is out of memory", 8, memory, memory);
         const QString ext = "File extension 'htm' is not associated with any application program.";
         const QString type =
             "The web page file type htm is not associated with any browser program.";
-        QTest::newRow("31 names the type")
-            << 31 << e + " 31.\r\n\r\n" + ext << e + " 31.\r\n\r\n" + type;
-        QTest::newRow("32 is the last failure") << 32 << e + " 32." << e + " 32.";
-        QTest::newRow("33 succeeds") << 33 << none << none;
-        QTest::newRow("negative has its minus and no blank") << -5 << e + "-5." << e + "-5.";
+        row("31 names the type", 31, e + " 31.\r\n\r\n" + ext, e + " 31.\r\n\r\n" + type);
+        row("32 is the last failure", 32, e + " 32.", e + " 32.");
+        row("33 succeeds", 33, none, none);
+        row("negative has its minus and no blank", -5, e + "-5.", e + "-5.");
     }
     void failureMessage() {
         QFETCH(int, code);
-        QFETCH(QString, notice);
         QFETCH(QString, catalogue);
         const QString page = SiteURL + "folder/page.htm", none = "no message";
-        QCOMPARE(weblink::LaunchFailureMessage(code, page, Caller::Notice).value_or(none), notice);
+        QTEST(weblink::LaunchFailureMessage(code, page, Caller::Notice).value_or(none), "notice");
         QCOMPARE(weblink::LaunchFailureMessage(code, page, Caller::Catalogue).value_or(none),
                  catalogue);
     }
@@ -195,14 +189,14 @@ private slots:
     void scrolling_data() {
         using enum Scroll;
         columns<QList<Scroll>, int>("actions", "top");
-        QTest::newRow("just opened") << QList<Scroll>{} << 0;
-        QTest::newRow("Down moves one") << QList{Down} << 1;
-        QTest::newRow("Page Down three, Up one") << QList{PgDn, PgDn, Up} << 5;
-        QTest::newRow("Page Up and Up stop at the top") << QList{Down, PgUp, Up} << 0;
-        QTest::newRow("End, and Page Down stops there") << QList{End, PgDn} << 11;
-        QTest::newRow("Home") << QList{PgDn, Home} << 0;
-        QTest::newRow("arrow moves one") << QList{Arrow, Arrow} << 2;
-        QTest::newRow("trough moves three") << QList{Trough} << 3;
+        row("just opened", QList<Scroll>{}, 0);
+        row("Down moves one", QList{Down}, 1);
+        row("Page Down three, Up one", QList{PgDn, PgDn, Up}, 5);
+        row("Page Up and Up stop at the top", QList{Down, PgUp, Up}, 0);
+        row("End, and Page Down stops there", QList{End, PgDn}, 11);
+        row("Home", QList{PgDn, Home}, 0);
+        row("arrow moves one", QList{Arrow, Arrow}, 2);
+        row("trough moves three", QList{Trough}, 3);
     }
     void scrolling() {
         QFETCH(QList<Scroll>, actions);
@@ -233,7 +227,7 @@ private slots:
             for (int slot = 0; slot < 3; ++slot)
                 QTest::addRow("slot %d at %d", slot, top) << top << slot << top + slot;
         }
-        QTest::newRow("slot below the box") << 0 << 3 << -1;
+        row("slot below the box", 0, 3, -1);
     }
     void entryClick() {
         QFETCH(int, top);
@@ -254,28 +248,24 @@ private slots:
         QCOMPARE(textColour(w.lblTitle[(slot + 1) % 3]), Yellow);
     }
 
-    // A double click opens one page and colours as a click does; a click is still one page.
+    // A double click opens one page and colours as a click does.
     void doubleClickOpensOnce_data() {
-        columns<bool, bool>("title", "twice");
-        QTest::newRow("title, double click") << true << true;
-        QTest::newRow("description, double click") << false << true;
-        QTest::newRow("title, click") << true << false;
+        columns<bool>("title");
+        row("title, double click", true);
+        row("description, double click", false);
     }
     void doubleClickOpensOnce() {
         QFETCH(bool, title);
-        QFETCH(bool, twice);
         CatalogueFixture f;
         frmQSsoftware &w = f.shown();
         ClickLabel *label = title ? w.lblTitle[1] : w.lblDescription[1];
         // As a display delivers it: press, release, then the second press as a double click.
         QTest::mouseClick(label, Qt::LeftButton);
-        if (twice) {
-            QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(3, 3),
-                               label->mapToGlobal(QPointF(3, 3)), Qt::LeftButton, Qt::LeftButton,
-                               Qt::NoModifier);
-            QApplication::sendEvent(label, &second);
-            QTest::mouseRelease(label, Qt::LeftButton, {}, {3, 3});
-        }
+        QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(3, 3),
+                           label->mapToGlobal(QPointF(3, 3)), Qt::LeftButton, Qt::LeftButton,
+                           Qt::NoModifier);
+        QApplication::sendEvent(label, &second);
+        QTest::mouseRelease(label, Qt::LeftButton, {}, {3, 3});
         QCOMPARE(f.fake.web.opened, QStringList{f.Programs[1].URL});
         QCOMPARE(textColour(w.lblTitle[1]), title ? Red : Yellow);
     }
@@ -283,9 +273,9 @@ private slots:
     // The wheel over an entry moves the list as it does over the scroll bar.
     void wheelOverEntries_data() {
         columns<int, int>("start", "delta");
-        QTest::newRow("down from the top") << 0 << -120;
-        QTest::newRow("up from the middle") << 5 << 120;
-        QTest::newRow("down at the end") << 11 << -120;
+        row("down from the top", 0, -120);
+        row("up from the middle", 5, 120);
+        row("down at the end", 11, -120);
     }
     void wheelOverEntries() {
         QFETCH(int, start);
@@ -312,9 +302,9 @@ private slots:
     // red included, with a focus frame while they have the focus.
     void keyboardOpensEntries_data() {
         columns<int, Qt::Key>("tabs", "key");
-        QTest::newRow("first title, Enter") << 1 << Qt::Key_Return;
-        QTest::newRow("second title, Space") << 2 << Qt::Key_Space;
-        QTest::newRow("third title, keypad Enter") << 3 << Qt::Key_Enter;
+        row("first title, Enter", 1, Qt::Key_Return);
+        row("second title, Space", 2, Qt::Key_Space);
+        row("third title, keypad Enter", 3, Qt::Key_Enter);
     }
     void keyboardOpensEntries() {
         QFETCH(int, tabs);
@@ -346,9 +336,9 @@ private slots:
 
     void closeAndReopen_data() {
         columns<Closing>("how");
-        QTest::newRow("Close button keeps it") << Closing::CloseButton;
-        QTest::newRow("Escape keeps it") << Closing::Escape;
-        QTest::newRow("title bar rebuilds it") << Closing::TitleBar;
+        row("Close button keeps it", Closing::CloseButton);
+        row("Escape keeps it", Closing::Escape);
+        row("title bar rebuilds it", Closing::TitleBar);
     }
     void closeAndReopen() {
         QFETCH(Closing, how);

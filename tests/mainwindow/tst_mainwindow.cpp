@@ -6,8 +6,6 @@
 
 QObject *newTestStartUp();
 QObject *newTestCommands();
-QObject *newTestQuit();
-QObject *newTestNotice();
 
 // The window's tests, one Test<Thing> object per concern from its tst_<thing>.cpp, run in
 // one process.
@@ -15,7 +13,7 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     InstallFontSubstitutes();
     int failed = 0;
-    for (auto make : {newTestStartUp, newTestCommands, newTestQuit, newTestNotice})
+    for (auto make : {newTestStartUp, newTestCommands})
         failed += QTest::qExec(std::unique_ptr<QObject>(make()).get(), argc, argv);
     return failed == 0 ? 0 : 1;
 }

@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "FontSubstitutes.h"
 #include "LoadedWindow.h"
 #include "SpecifySoftware.h"
@@ -66,41 +67,27 @@ private slots:
     // Accessible name (only where the control has no caption), font (none given: left as it
     // is) and character limit (0: none).
     void controls_data() {
-        QTest::addColumn<QString>("spoken");
-        QTest::addColumn<QString>("family");
-        QTest::addColumn<double>("points");
-        QTest::addColumn<bool>("bold");
-        QTest::addColumn<int>("maxLength");
-        QTest::newRow("Label1") << ""
-                                << "Arial" << 10.0 << false << 0;
-        QTest::newRow("chkDecimal") << ""
-                                    << "Arial" << 10.0 << false << 0;
-        QTest::newRow("cmdClear(0)") << ""
-                                     << "Arial" << 10.0 << false << 0;
-        QTest::newRow("cmdChangeSign") << ""
-                                       << "Arial" << 8.0 << false << 0;
-        QTest::newRow("cmdQSsoftware") << ""
-                                       << "Arial" << 8.0 << false << 0;
-        QTest::newRow("lblCopyright") << ""
-                                      << "Arial" << 8.0 << false << 0;
-        QTest::newRow("cmdPlusMinus(0)") << ""
-                                         << "Courier New" << 12.0 << true << 0;
-        QTest::newRow("cmdPlusMinus(2)") << "Move radians to value to add"
-                                         << "Symbol" << 12.0 << true << 0;
-        QTest::newRow("cboDecimalPlaces") << "Significant figures"
-                                          << "Arial" << 10.0 << false << 0;
-        QTest::newRow("txbOutput") << "Output"
-                                   << "Courier New" << 8.0 << false << 0;
-        QTest::newRow("txbRadians") << "Radians"
-                                    << "Courier New" << 10.0 << false << 13;
-        QTest::newRow("txbToAdd") << "Value to add or subtract"
-                                  << "" << 0.0 << false << 13;
-        QTest::newRow("txbDegrees") << "Degrees"
-                                    << "MS Sans Serif" << 10.0 << false << 8;
-        QTest::newRow("txbMinutes") << "Minutes"
-                                    << "" << 0.0 << false << 5;
-        QTest::newRow("txbSeconds") << "Seconds"
-                                    << "" << 0.0 << false << 5;
+        columns<QString, QString, double, bool, int>("spoken", "family", "points", "bold",
+                                                     "maxLength");
+        const auto control = [](const char *name, const char *spoken, const char *family,
+                                double points, bool bold, int maxLength) {
+            row(name, spoken, family, points, bold, maxLength);
+        };
+        control("Label1", "", "Arial", 10, false, 0);
+        control("chkDecimal", "", "Arial", 10, false, 0);
+        control("cmdClear(0)", "", "Arial", 10, false, 0);
+        control("cmdChangeSign", "", "Arial", 8, false, 0);
+        control("cmdQSsoftware", "", "Arial", 8, false, 0);
+        control("lblCopyright", "", "Arial", 8, false, 0);
+        control("cmdPlusMinus(0)", "", "Courier New", 12, true, 0);
+        control("cmdPlusMinus(2)", "Move radians to value to add", "Symbol", 12, true, 0);
+        control("cboDecimalPlaces", "Significant figures", "Arial", 10, false, 0);
+        control("txbOutput", "Output", "Courier New", 8, false, 0);
+        control("txbRadians", "Radians", "Courier New", 10, false, 13);
+        control("txbToAdd", "Value to add or subtract", "", 0, false, 13);
+        control("txbDegrees", "Degrees", "MS Sans Serif", 10, false, 8);
+        control("txbMinutes", "Minutes", "", 0, false, 5);
+        control("txbSeconds", "Seconds", "", 0, false, 5);
     }
     void controls() {
         QFETCH(QString, family);
@@ -124,23 +111,19 @@ private slots:
     // The window's place on the free part of the screen it opens on, wherever that screen
     // lies on the desktop, and the controls' geometry from the twips.
     void windowPlacement_data() {
-        QTest::addColumn<QRect>("screen");
-        QTest::addColumn<double>("dpi");
-        QTest::addColumn<QRect>("geometry");
-        QTest::newRow("1024x768, 96 dpi")
-            << QRect(0, 0, 1024, 768) << 96.0 << QRect(128, 77, 797, 239);
-        QTest::newRow("1920x1080, 144 dpi")
-            << QRect(0, 0, 1920, 1080) << 144.0 << QRect(240, 108, 1196, 359);
-        QTest::newRow("below a top panel, right of a dock")
-            << QRect(64, 32, 1856, 1048) << 96.0 << QRect(296, 137, 797, 239);
-        QTest::newRow("monitor right of another")
-            << QRect(1920, 0, 1280, 1024) << 96.0 << QRect(2080, 102, 797, 239);
-        QTest::newRow("monitor left of and above another")
-            << QRect(-1280, -200, 1024, 768) << 96.0 << QRect(-1152, -123, 797, 239);
-        QTest::newRow("too narrow: moved left to stay on it")
-            << QRect(100, 50, 800, 300) << 96.0 << QRect(103, 80, 797, 239);
-        QTest::newRow("too small: top left corner on it")
-            << QRect(-700, 20, 640, 200) << 96.0 << QRect(-700, 20, 797, 239);
+        columns<QRect, double, QRect>("screen", "dpi", "geometry");
+        row("1024x768, 96 dpi", QRect(0, 0, 1024, 768), 96.0, QRect(128, 77, 797, 239));
+        row("1920x1080, 144 dpi", QRect(0, 0, 1920, 1080), 144.0, QRect(240, 108, 1196, 359));
+        row("below a top panel, right of a dock", QRect(64, 32, 1856, 1048), 96.0,
+            QRect(296, 137, 797, 239));
+        row("monitor right of another", QRect(1920, 0, 1280, 1024), 96.0,
+            QRect(2080, 102, 797, 239));
+        row("monitor left of and above another", QRect(-1280, -200, 1024, 768), 96.0,
+            QRect(-1152, -123, 797, 239));
+        row("too narrow: moved left to stay on it", QRect(100, 50, 800, 300), 96.0,
+            QRect(103, 80, 797, 239));
+        row("too small: top left corner on it", QRect(-700, 20, 640, 200), 96.0,
+            QRect(-700, 20, 797, 239));
     }
     void windowPlacement() {
         QFETCH(QRect, screen);
@@ -182,40 +165,30 @@ private slots:
     }
 
     void checkBoxRules_data() {
-        QTest::addColumn<QString>("clicks");
-        QTest::addColumn<QString>("state");
-        QTest::newRow("decimal greys rounding, enables units") << "chkDecimal"
-                                                               << "XoXO";
-        QTest::newRow("decimal off again") << "chkDecimal chkDecimal"
-                                           << "OOxo";
-        QTest::newRow("rounding greys decimal, units stay greyed") << "chkRoundToMinutes"
-                                                                   << "oXxo";
-        QTest::newRow("rounding off again") << "chkRoundToMinutes chkRoundToMinutes"
-                                            << "OOxo";
-        QTest::newRow("minutes kept while greyed") << "chkDecimal optDecMinutes chkDecimal"
-                                                   << "OOox";
-        QTest::newRow("minutes kept when enabled again")
-            << "chkDecimal optDecMinutes chkDecimal chkDecimal"
-            << "XoOX";
+        columns<QString, QString>("clicks", "state");
+        row("decimal greys rounding, enables units", "chkDecimal", "XoXO");
+        row("decimal off again", "chkDecimal chkDecimal", "OOxo");
+        row("rounding greys decimal, units stay greyed", "chkRoundToMinutes", "oXxo");
+        row("rounding off again", "chkRoundToMinutes chkRoundToMinutes", "OOxo");
+        row("minutes kept while greyed", "chkDecimal optDecMinutes chkDecimal", "OOox");
+        row("minutes kept when enabled again", "chkDecimal optDecMinutes chkDecimal chkDecimal",
+            "XoOX");
     }
     void checkBoxRules() {
         QFETCH(QString, clicks);
-        QFETCH(QString, state);
         LoadedWindow w;
         QVERIFY(w.active);
         w.click(clicks);
-        QCOMPARE(optionState(w), state);
+        QTEST(optionState(w), "state");
         QCOMPARE(w.focus(), w.get("cmdRad2Deg"));
     }
 
     // An entry chosen by key (or a click on the open list) reaches the next conversion, and
     // the caret goes to the end of the radians.
     void choosingFromTheList_data() {
-        QTest::addColumn<QString>("key"); // none: a click on the open list
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("radians");
-        QTest::newRow("Up to 7") << "Up" << 1 << "1.50000";
-        QTest::newRow("mouse on 9") << "" << 3 << "1.5000000";
+        columns<QString, int, QString>("key", "index", "radians"); // no key: a click on the list
+        row("Up to 7", "Up", 1, "1.50000");
+        row("mouse on 9", "", 3, "1.5000000");
     }
     void choosingFromTheList() {
         QFETCH(QString, key);
@@ -277,14 +250,10 @@ private slots:
 
     // Typing in the list's text, whether or not it names an entry, leaves the precision.
     void editingTheTextKeepsPrecision_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("finish");
-        QTest::newRow("12 then Enter") << "12"
-                                       << "Return";
-        QTest::newRow("6 then Enter") << "6"
-                                      << "Return";
-        QTest::newRow("9 then Tab") << "9"
-                                    << "Tab";
+        columns<QString, QString>("typed", "finish");
+        row("12 then Enter", "12", "Return");
+        row("6 then Enter", "6", "Return");
+        row("9 then Tab", "9", "Tab");
     }
     void editingTheTextKeepsPrecision() {
         QFETCH(QString, typed);

@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "FakeKeyboardState.h"
 #include "HeldKeyFilter.h"
 
@@ -34,19 +35,14 @@ class TestHeldKeys : public QObject {
     Q_OBJECT
 private slots:
     void buttonActsOncePerHold_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("repeats");
-        QTest::addColumn<Repeats>("reported");
-        QTest::newRow("Space tapped") << int(Qt::Key_Space) << 0 << Repeats::Unflagged;
-        QTest::newRow("Space held, repeats look real")
-            << int(Qt::Key_Space) << 20 << Repeats::Unflagged;
-        QTest::newRow("Space held, repeats flagged")
-            << int(Qt::Key_Space) << 20 << Repeats::Flagged;
-        QTest::newRow("Enter tapped") << int(Qt::Key_Return) << 0 << Repeats::Unflagged;
-        QTest::newRow("Enter held, repeats look real")
-            << int(Qt::Key_Return) << 20 << Repeats::Unflagged;
-        QTest::newRow("Enter held, repeats flagged")
-            << int(Qt::Key_Return) << 20 << Repeats::Flagged;
+        columns<int, int, Repeats>("key", "repeats", "reported");
+        const int space = Qt::Key_Space, enter = Qt::Key_Return;
+        row("Space tapped", space, 0, Repeats::Unflagged);
+        row("Space held, repeats look real", space, 20, Repeats::Unflagged);
+        row("Space held, repeats flagged", space, 20, Repeats::Flagged);
+        row("Enter tapped", enter, 0, Repeats::Unflagged);
+        row("Enter held, repeats look real", enter, 20, Repeats::Unflagged);
+        row("Enter held, repeats flagged", enter, 20, Repeats::Flagged);
     }
     void buttonActsOncePerHold() {
         QFETCH(int, key);

@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "ExitProcessEnder.h"
 #include "PosixFileReader.h"
 #include "StandInOpener.h"
@@ -90,20 +91,18 @@ class TestPlatform : public QObject {
 
 private slots:
     void decodesWindows1252_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("ASCII as it is") << QByteArray("a 1\r\n") << "a 1\r\n";
-        QTest::newRow("NUL is a character too")
-            << QByteArray("a\0b", 3) << QString::fromUtf16(u"a\0b", 3);
-        QTest::newRow("0x80 to 0x9F") << QByteArray::fromHex("808182838485868788898A8B8C8D8E8F"
-                                                             "909192939495969798999A9B9C9D9E9F")
-                                      << High;
-        QTest::newRow("degree sign") << QByteArray("57\xB0") << QStringLiteral(u"57\u00B0");
-        QTest::newRow("no-break space stays") << QByteArray("\xA0") << QStringLiteral(u"\u00A0");
-        QTest::newRow("0xFF") << QByteArray("\xFF") << QStringLiteral(u"\u00FF");
-        QTest::newRow("UTF-8 read byte by byte")
-            << QByteArray("\xC3\xA9") << QStringLiteral(u"\u00C3\u00A9");
-        QTest::newRow("nothing") << QByteArray() << QString();
+        columns<QByteArray, QString>("bytes", "text");
+        row("ASCII as it is", QByteArray("a 1\r\n"), "a 1\r\n");
+        row("NUL is a character too", QByteArray("a\0b", 3), QString::fromUtf16(u"a\0b", 3));
+        row("0x80 to 0x9F",
+            QByteArray::fromHex("808182838485868788898A8B8C8D8E8F"
+                                "909192939495969798999A9B9C9D9E9F"),
+            High);
+        row("degree sign", QByteArray("57\xB0"), QStringLiteral(u"57\u00B0"));
+        row("no-break space stays", QByteArray("\xA0"), QStringLiteral(u"\u00A0"));
+        row("0xFF", QByteArray("\xFF"), QStringLiteral(u"\u00FF"));
+        row("UTF-8 read byte by byte", QByteArray("\xC3\xA9"), QStringLiteral(u"\u00C3\u00A9"));
+        row("nothing", QByteArray(), QString());
     }
     void decodesWindows1252() {
         QFETCH(QByteArray, bytes);
@@ -112,11 +111,8 @@ private slots:
 
     // A file made here, read with the viewer's bound of 65 530 bytes.
     void readsFileOrNamesTheFailure_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("errorNumber");
-        QTest::addColumn<QString>("description");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("truncated");
+        columns<QString, int, QString, QString, bool>("path", "errorNumber", "description", "text",
+                                                      "truncated");
         QVERIFY(files.make());
         for (const int length : {65529, 65530, 65531}) {
             const QString text = High + QString::fromLatin1(highBytesThenLines(length).mid(32));
@@ -125,8 +121,7 @@ private slots:
         }
         const auto fails = [&](const char *name, const QString &path, int number,
                                const char *description) {
-            QTest::newRow(name) << path << number << QString::fromLatin1(description) << QString()
-                                << false;
+            row(name, path, number, QString::fromLatin1(description), QString(), false);
         };
         fails("no name", "", 53, "File not found");
         fails("missing file", files.path("absent.txt"), 53, "File not found");
@@ -173,26 +168,22 @@ private slots:
     // The opener's exit status mapped onto the codes the messages know. An empty body: no
     // xdg-open at all.
     void launcher_data() {
-        QTest::addColumn<QString>("body");
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<bool>("runs");
+        columns<QString, QString, int, bool>("body", "address", "code", "runs");
         const QString site = QStringLiteral("https://example/"), opens = "exit 0";
         const int ok = XdgWebLauncher::Succeeded;
-        QTest::newRow("opened") << opens << site << ok << true;
-        QTest::newRow("syntax error") << "exit 1" << site << 11 << true;
-        QTest::newRow("file not found") << "exit 2" << site << 2 << true;
-        QTest::newRow("no tool for the type") << "exit 3" << site << 31 << true;
-        QTest::newRow("action failed") << "exit 4" << site << 29 << true;
-        QTest::newRow("no permission") << "exit 5" << site << 5 << true;
-        QTest::newRow("status it does not document") << "exit 77" << site << 29 << true;
-        QTest::newRow("killed by a signal") << "kill -KILL $$" << site << 29 << true;
-        QTest::newRow("xdg-open missing") << "" << site << 31 << false;
-        QTest::newRow("one argument, no shell")
-            << opens << "https://x/a b;$(true)'?ä" << ok << true;
-        QTest::newRow("empty refused") << opens << "" << 2 << false;
-        QTest::newRow("option refused") << opens << "--help" << 2 << false;
-        QTest::newRow("control character refused") << opens << "https://x/\nrm" << 2 << false;
+        row("opened", opens, site, ok, true);
+        row("syntax error", "exit 1", site, 11, true);
+        row("file not found", "exit 2", site, 2, true);
+        row("no tool for the type", "exit 3", site, 31, true);
+        row("action failed", "exit 4", site, 29, true);
+        row("no permission", "exit 5", site, 5, true);
+        row("status it does not document", "exit 77", site, 29, true);
+        row("killed by a signal", "kill -KILL $$", site, 29, true);
+        row("xdg-open missing", "", site, 31, false);
+        row("one argument, no shell", opens, "https://x/a b;$(true)'?ä", ok, true);
+        row("empty refused", opens, "", 2, false);
+        row("option refused", opens, "--help", 2, false);
+        row("control character refused", opens, "https://x/\nrm", 2, false);
     }
     void launcher() {
         QFETCH(QString, body);

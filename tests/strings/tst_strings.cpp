@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "StrProc.h"
 
 #include <QTest>
@@ -16,13 +17,7 @@ private slots:
     // One table for the three helpers: Count gives the count as text, Trim ignores a and b,
     // Replace replaces a by b.
     void helpers_data() {
-        QTest::addColumn<Helper>("helper");
-        for (const char *column : {"text", "a", "b", "result"})
-            QTest::addColumn<QString>(column);
-        auto row = [](const char *name, Helper helper, QString text, QString a, QString b,
-                      QString result) {
-            QTest::newRow(name) << helper << text << a << b << result;
-        };
+        columns<Helper, QString, QString, QString, QString>("helper", "text", "a", "b", "result");
         using enum Helper;
         row("occurrences do not overlap", Count, "aaa", "aa", "", "1");
         row("back to back", Count, "aaaa", "aa", "", "2");

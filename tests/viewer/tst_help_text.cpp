@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "Operations.h"
 #include "Windows1252.h"
 
@@ -75,14 +76,14 @@ private slots:
     }
 
     void quotesEachMessage_data() {
-        QTest::addColumn<QString>("example");
-        QTest::newRow("radians out of range") << "r 7";
-        QTest::newRow("add: radians out of range") << "+ 7|1";
-        QTest::newRow("second value out of range") << "- 1|7";
-        QTest::newRow("invalid input") << "d -5";
-        QTest::newRow("degrees out of range") << "d 361";
-        QTest::newRow("minutes out of range") << "d 1|60";
-        QTest::newRow("seconds out of range") << "d 1||60";
+        columns<QString>("example");
+        row("radians out of range", "r 7");
+        row("add: radians out of range", "+ 7|1");
+        row("second value out of range", "- 1|7");
+        row("invalid input", "d -5");
+        row("degrees out of range", "d 361");
+        row("minutes out of range", "d 1|60");
+        row("seconds out of range", "d 1||60");
     }
     void quotesEachMessage() {
         QFETCH(QString, example);

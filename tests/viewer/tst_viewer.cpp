@@ -1,3 +1,4 @@
+#include "DataTable.h"
 #include "FakePlatform.h"
 #include "HelpCommand.h"
 #include "Twips.h"
@@ -99,11 +100,8 @@ private slots:
     // What the reader gives, the text shown, and the boxes: a failure first names the current
     // folder.
     void showsFileOrReportsFailure_data() {
-        QTest::addColumn<int>("errorNumber");
-        QTest::addColumn<QString>("description");
-        QTest::addColumn<QString>("content");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("boxes");
+        columns<int, QString, QString, QString, QStringList>("errorNumber", "description",
+                                                             "content", "text", "boxes");
         const QString folder = " | " + QDir::currentPath();
         // Characters beyond Latin-1 come first and must arrive as they are.
         for (const int length : {65529, 65530}) {
@@ -129,8 +127,8 @@ private slots:
             const QString box = QStringLiteral("Error reading file | Error %1.  %2 (!)")
                                     .arg(number)
                                     .arg(QLatin1String(description));
-            QTest::newRow(name) << number << QString::fromLatin1(description) << QString()
-                                << QString() << QStringList{folder, box};
+            row(name, number, QString::fromLatin1(description), QString(), QString(),
+                QStringList{folder, box});
         };
         fails("missing file", 53, "File not found");
         fails("missing folder", 76, "Path not found");
@@ -138,10 +136,9 @@ private slots:
         fails("not a plain file", 75, "Path/File access error");
         fails("read failure", 57, "Device I/O error");
         fails("too many files", 67, "Too many files");
-        QTest::newRow("empty file warns in its own words")
-            << 62 << "Input past end of file" << QString() << QString()
-            << QStringList{folder, ViewerText::emptyFileTitle() + " | " +
-                                       ViewerText::emptyFileMessage("/data/empty.txt") + " (!)"};
+        row("empty file warns in its own words", 62, "Input past end of file", QString(), QString(),
+            QStringList{folder, ViewerText::emptyFileTitle() + " | " +
+                                    ViewerText::emptyFileMessage("/data/empty.txt") + " (!)"});
     }
     void showsFileOrReportsFailure() {
         QFETCH(int, errorNumber);
@@ -165,15 +162,12 @@ private slots:
 
     // Sizes in twips. The late frame is the offscreen one of 2 pixels a side.
     void layoutKeepsMinimaAndMargins_data() {
-        QTest::addColumn<double>("dpi");
-        QTest::addColumn<QSize>("asked");
-        QTest::addColumn<QSize>("window");
-        QTest::addColumn<bool>("frameLate");
-        QTest::newRow("too small") << 96.0 << QSize(3000, 1000) << QSize(8000, 2000) << false;
-        QTest::newRow("too low") << 96.0 << QSize(11000, 1500) << QSize(11000, 2000) << false;
-        QTest::newRow("large enough") << 96.0 << QSize(11000, 7000) << QSize(11000, 7000) << false;
-        QTest::newRow("144 dpi") << 144.0 << QSize(3000, 1000) << QSize(8000, 2000) << false;
-        QTest::newRow("framed late") << 96.0 << QSize(11730, 6645) << QSize(11730, 6645) << true;
+        columns<double, QSize, QSize, bool>("dpi", "asked", "window", "frameLate");
+        row("too small", 96.0, QSize(3000, 1000), QSize(8000, 2000), false);
+        row("too low", 96.0, QSize(11000, 1500), QSize(11000, 2000), false);
+        row("large enough", 96.0, QSize(11000, 7000), QSize(11000, 7000), false);
+        row("144 dpi", 144.0, QSize(3000, 1000), QSize(8000, 2000), false);
+        row("framed late", 96.0, QSize(11730, 6645), QSize(11730, 6645), true);
     }
     void layoutKeepsMinimaAndMargins() {
         QFETCH(double, dpi);
@@ -205,15 +199,12 @@ private slots:
 
     // A selection [from, to), a mouse release over the text, then Copy.
     void copyFollowsTheSelection_data() {
-        QTest::addColumn<QString>("content");
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("to");
-        QTest::addColumn<QString>("copied");
+        columns<QString, int, int, QString>("content", "from", "to", "copied");
         const QString two = QStringLiteral("alpha beta\r\ngamma");
-        QTest::newRow("selection only") << two << 6 << 10 << "beta";
-        QTest::newRow("over a line break") << two << 6 << 13 << "beta\r\nga";
-        QTest::newRow("whole text without selection") << two << 0 << 0 << two;
-        QTest::newRow("empty box copies nothing") << "" << 0 << 0 << "";
+        row("selection only", two, 6, 10, "beta");
+        row("over a line break", two, 6, 13, "beta\r\nga");
+        row("whole text without selection", two, 0, 0, two);
+        row("empty box copies nothing", "", 0, 0, "");
     }
     void copyFollowsTheSelection() {
         QFETCH(QString, content);
@@ -251,25 +242,19 @@ private slots:
     // reads anew, whether or not the deletion has run; after a failure it shows an empty
     // viewer without a word.
     void helpShowsTheViewer_data() {
-        QTest::addColumn<QRect>("mainWindow");
-        QTest::addColumn<Between>("before");
-        QTest::addColumn<int>("reads");
-        QTest::addColumn<QString>("text");
+        columns<QRect, Between, int, QString>("mainWindow", "before", "reads", "text");
         const QRect normal(50, 50, 700, 250);
         using enum Between;
-        QTest::newRow("large main window")
-            << QRect(40, 30, 800, 267) << Nothing << 1 << "help text";
-        QTest::newRow("raised to the minimum")
-            << QRect(10, 20, 200, 60) << Nothing << 1 << "help text";
-        QTest::newRow("beyond the screen's bottom")
-            << QRect(30, 560, 600, 200) << Nothing << 1 << "help text";
-        QTest::newRow("maximised stays") << normal << Maximise << 1 << "help text";
-        QTest::newRow("minimised is restored") << normal << Minimise << 1 << "help text";
-        QTest::newRow("Close") << normal << Close << 1 << "help text";
-        QTest::newRow("Escape") << normal << Escape << 1 << "help text";
-        QTest::newRow("close box, deleted") << normal << CloseBoxDeleted << 2 << "new text";
-        QTest::newRow("close box, not yet deleted") << normal << CloseBox << 2 << "new text";
-        QTest::newRow("failure") << normal << Failure << 1 << "";
+        row("large main window", QRect(40, 30, 800, 267), Nothing, 1, "help text");
+        row("raised to the minimum", QRect(10, 20, 200, 60), Nothing, 1, "help text");
+        row("beyond the screen's bottom", QRect(30, 560, 600, 200), Nothing, 1, "help text");
+        row("maximised stays", normal, Maximise, 1, "help text");
+        row("minimised is restored", normal, Minimise, 1, "help text");
+        row("Close", normal, Close, 1, "help text");
+        row("Escape", normal, Escape, 1, "help text");
+        row("close box, deleted", normal, CloseBoxDeleted, 2, "new text");
+        row("close box, not yet deleted", normal, CloseBox, 2, "new text");
+        row("failure", normal, Failure, 1, "");
     }
     void helpShowsTheViewer() {
         QFETCH(QRect, mainWindow);
@@ -336,16 +321,11 @@ private slots:
     // The help text is read with the keyboard as with the mouse: the caret moves, Shift
     // selects, and the copy shortcut copies the selection.
     void keyboardSelectsAndCopies_data() {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("copied");
-        QTest::newRow("Shift+Right twice") << "Shift+Right Shift+Right"
-                                           << "he";
-        QTest::newRow("Right, then Shift+End") << "Right Shift+End"
-                                               << "elp text";
-        QTest::newRow("Down, then Shift+End") << "Down Shift+End"
-                                              << "second line";
-        QTest::newRow("Shift+Down") << "Shift+Down"
-                                    << "help text\n";
+        columns<QString, QString>("keys", "copied");
+        row("Shift+Right twice", "Shift+Right Shift+Right", "he");
+        row("Right, then Shift+End", "Right Shift+End", "elp text");
+        row("Down, then Shift+End", "Down Shift+End", "second line");
+        row("Shift+Down", "Shift+Down", "help text\n");
     }
     void keyboardSelectsAndCopies() {
         QFETCH(QString, keys);
