@@ -106,6 +106,10 @@ Digits RoundedToSignificant(Digits value, int significant) {
 double ToDouble(const Digits &value) {
     const Digits d = Normalised(value);
     const double sign = d.negative ? -1.0 : 1.0;
+    // from_chars below would read "inf" or "nan" as such: only decimal digits get that far.
+    if (d.digits.find_first_not_of("0123456789") != std::string::npos) {
+        return sign * 0.0;
+    }
     if (d.digits.empty() || d.point < MinPoint) {
         return sign * 0.0;
     }
@@ -119,8 +123,8 @@ double ToDouble(const Digits &value) {
     const long long exponent = d.point - static_cast<long long>(text.size());
     text += 'e';
     text += std::to_string(exponent);
-    // The text is only digits and an exponent, built above, so from_chars cannot see
-    // inf, nan or hex here.
+    // Digits and a decimal exponent only: no sign, "0x", "inf", "nan" or separator, and
+    // from_chars never follows the locale.
     double result = 0.0;
     const auto [end, ec] =
         std::from_chars(text.data(), text.data() + text.size(), result, std::chars_format::general);

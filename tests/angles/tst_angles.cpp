@@ -1,4 +1,5 @@
 #include "DataTable.h"
+#include "Decimal.h"
 #include "NumberReading.h"
 #include "NumberText.h"
 #include "Operations.h"
@@ -150,6 +151,12 @@ private slots:
         QTEST(Operations::ParseAngleField(S(text), invalidFlag, commaFlag), "value");
         QTEST(invalidFlag, "invalid");
         QCOMPARE(commaFlag, comma);
+    }
+
+    // Only decimal digits reach the library reader: its "inf" and "nan" never get through.
+    void toDoubleReadsDigitsOnly() {
+        for (const char *digits : {"inf", "nan", "1e5", "0x1p3", "1,5"})
+            QCOMPARE(Decimal::ToDouble({false, digits, 1}), 0.0);
     }
 
     void round_data() {
