@@ -2,12 +2,6 @@
 
 #include "NumberText.h"
 
-std::string ApplyToOutput(std::string_view output, const OperationResult &result) {
-    std::string text(output);
-    text += result.append;
-    return result.outputToComma ? NumberText::NormaliseSeparator(text, true) : text;
-}
-
 std::vector<std::size_t> CommasInPlace(std::string_view earlier, const OperationResult &result) {
     std::vector<std::size_t> offsets;
     if (!result.outputToComma)
@@ -21,4 +15,11 @@ std::vector<std::size_t> CommasInPlace(std::string_view earlier, const Operation
 std::string AppendedText(const OperationResult &result) {
     return result.outputToComma ? NumberText::NormaliseSeparator(result.append, true)
                                 : result.append;
+}
+
+std::string ApplyToOutput(std::string_view output, const OperationResult &result) {
+    std::string text(output);
+    for (const std::size_t at : CommasInPlace(output, result))
+        text[at] = ',';
+    return text + AppendedText(result);
 }

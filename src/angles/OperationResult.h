@@ -34,12 +34,11 @@ struct OperationResult {
     std::optional<Message> message;
 };
 
-// The output text after the result is applied to `output`.
-std::string ApplyToOutput(std::string_view output, const OperationResult &result);
-
-// The same change as ApplyToOutput, made in place so that a long output is never set again.
-// CommasInPlace gives the byte offsets of the characters of `earlier` (any part of the
-// output as it stood before the result, a line say) that become ","; AppendedText is what
-// then follows at the end.
+// A result is applied in place, so that a long output is never set again: CommasInPlace gives
+// the byte offsets of the characters of `earlier` (any part of the output as it stood before
+// the result, a line say) that become ","; AppendedText is what then follows at the end.
 std::vector<std::size_t> CommasInPlace(std::string_view earlier, const OperationResult &result);
 std::string AppendedText(const OperationResult &result);
+
+// Both at once, on a whole output text.
+std::string ApplyToOutput(std::string_view output, const OperationResult &result);
