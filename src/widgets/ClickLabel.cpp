@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
+#include <utility>
 
 namespace {
 
@@ -40,11 +41,6 @@ QAccessibleInterface *clickLabelFactory(const QString &className, QObject *objec
 }
 
 } // namespace
-
-// A timestamp of 0 is none at all, as in events made by the program itself.
-bool ClickLabel::repeatsLastRelease(quint64 timestamp) const {
-    return timestamp != 0 && timestamp == lastKeyRelease;
-}
 
 ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) {
     static const bool factoryInstalled = [] {
@@ -82,20 +78,34 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event) {
     event->accept();
 }
 
+namespace {
+
+bool isClickKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+}
+
+} // namespace
+
+// Like a button, the link clicks when the key is let go, so a held key clicks once: the
+// release of a repeat is marked as such or, where the display reports it as real, dropped
+// before it gets here. The press is taken all the same, so no default button sees it.
 void ClickLabel::keyPressEvent(QKeyEvent *event) {
-    const int key = event->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
-        !event->isAutoRepeat() && !repeatsLastRelease(event->timestamp())) {
-        event->accept();
-        emit clicked();
+    if (!isClickKey(event->key())) {
+        QLabel::keyPressEvent(event);
         return;
     }
-    QLabel::keyPressEvent(event);
+    event->accept();
+    keyDown = true;
 }
 
 void ClickLabel::keyReleaseEvent(QKeyEvent *event) {
-    lastKeyRelease = event->timestamp();
-    QLabel::keyReleaseEvent(event);
+    if (!isClickKey(event->key()) || event->isAutoRepeat()) {
+        QLabel::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    if (std::exchange(keyDown, false))
+        emit clicked();
 }
 
 void ClickLabel::paintEvent(QPaintEvent *event) {

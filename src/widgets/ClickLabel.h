@@ -24,10 +24,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    bool repeatsLastRelease(quint64 timestamp) const;
-
     bool pressed = false;
-    // A held key may come as release and press pairs of one timestamp: such a press is the
-    // key repeating, not a new press.
-    quint64 lastKeyRelease = 0;
+    bool keyDown = false; // Enter or Space went down here: its release clicks
 };
