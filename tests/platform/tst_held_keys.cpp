@@ -1,3 +1,4 @@
+#include "ClickLabel.h"
 #include "DataTable.h"
 #include "FakeKeyboardState.h"
 #include "HeldKeyFilter.h"
@@ -24,25 +25,31 @@ class TestHeldKeys : public QObject {
     Q_OBJECT
 private slots:
     // Each repeat of a held key comes as a release and a press, flagged as repeats or looking
-    // real with the key still down; a tap is checked after each hold.
+    // real with the key still down; a tap is checked after each hold. Buttons and links alike.
     void buttonActsOncePerHold_data() {
-        columns<int, bool>("key", "flagged");
-        row("Space held, repeats look real", int(Qt::Key_Space), false);
-        row("Space held, repeats flagged", int(Qt::Key_Space), true);
-        row("Enter held, repeats look real", int(Qt::Key_Return), false);
-        row("Enter held, repeats flagged", int(Qt::Key_Return), true);
+        columns<int, bool, bool>("key", "flagged", "link");
+        row("Space held, repeats look real", int(Qt::Key_Space), false, false);
+        row("Space held, repeats flagged", int(Qt::Key_Space), true, false);
+        row("Enter held, repeats look real", int(Qt::Key_Return), false, false);
+        row("Enter held, repeats flagged", int(Qt::Key_Return), true, false);
+        row("link, Space held, repeats look real", int(Qt::Key_Space), false, true);
+        row("link, Enter held, repeats flagged", int(Qt::Key_Return), true, true);
     }
     void buttonActsOncePerHold() {
         QFETCH(int, key);
         QFETCH(bool, flagged);
+        QFETCH(bool, link);
         const quint32 code = key == Qt::Key_Space ? 65 : 36; // X key codes, as the display gives
         FakeKeyboardState keyboard;
         HeldKeyFilter filter(keyboard);
         qApp->installEventFilter(&filter);
-        QPushButton button;
-        button.setAutoDefault(true); // clicks on the press of Enter, as the window's buttons do
+        QPushButton push;
+        push.setAutoDefault(true); // clicks on the press of Enter, as the window's buttons do
+        ClickLabel label;
         int clicks = 0;
-        connect(&button, &QPushButton::clicked, [&] { ++clicks; });
+        connect(&push, &QPushButton::clicked, [&] { ++clicks; });
+        connect(&label, &ClickLabel::clicked, [&] { ++clicks; });
+        QWidget &button = link ? static_cast<QWidget &>(label) : push;
 
         quint64 time = 1000;
         keyboard.down = {code};
