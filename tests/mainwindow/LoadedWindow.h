@@ -14,7 +14,8 @@ inline const char *const FieldNames[] = {"txbRadians", "txbToAdd", "txbDegrees",
                                          "txbSeconds"};
 
 // frmMain after Form_Load, shown and with recording fakes for every service. A constructor
-// cannot fail a test, so each test checks `active` before it relies on the window.
+// cannot fail a test, so each test checks `active` before it relies on the window, as
+// LOADED_WINDOW does.
 struct LoadedWindow {
     FakePlatform fake;
     frmMain window;
@@ -58,3 +59,7 @@ struct LoadedWindow {
         get<QLabel>("lblSign")->setText(texts[5]);
     }
 };
+
+#define LOADED_WINDOW(w)                                                                           \
+    LoadedWindow w;                                                                                \
+    QVERIFY(w.active)

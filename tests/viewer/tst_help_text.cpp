@@ -1,4 +1,3 @@
-#include "DataTable.h"
 #include "Operations.h"
 #include "Windows1252.h"
 
@@ -75,22 +74,14 @@ private slots:
         QCOMPARE(shown, produced);
     }
 
-    void quotesEachMessage_data() {
-        columns<QString>("example");
-        row("radians out of range", "r 7");
-        row("add: radians out of range", "+ 7|1");
-        row("second value out of range", "- 1|7");
-        row("invalid input", "d -5");
-        row("degrees out of range", "d 361");
-        row("minutes out of range", "d 1|60");
-        row("seconds out of range", "d 1||60");
-    }
     void quotesEachMessage() {
-        QFETCH(QString, example);
-        const OperationResult result = run(example);
-        QVERIFY(result.message);
-        const QString quoted = '"' + QString::fromStdString(result.message->text) + '"';
-        QVERIFY2(helpText().contains(quoted), qPrintable(quoted));
+        for (const char *example :
+             {"r 7", "+ 7|1", "- 1|7", "d -5", "d 361", "d 1|60", "d 1||60"}) {
+            const OperationResult result = run(example);
+            QVERIFY2(result.message, example);
+            const QString quoted = '"' + QString::fromStdString(result.message->text) + '"';
+            QVERIFY2(helpText().contains(quoted), qPrintable(quoted));
+        }
     }
 
     void namesEveryControl() {
