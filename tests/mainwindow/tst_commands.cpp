@@ -84,6 +84,31 @@ private slots:
         QVERIFY(w.fake.messages.shown.isEmpty());
     }
 
+    // The last digit, typed and converted through the window at each precision: the value
+    // rounded to one decimal more than shown lies a little above the half as a double.
+    void lastDigitOfTheRadians_data() {
+        columns<QString, int, QString>("typed", "precision", "line");
+        row("p7", "0.857884466", 7, "0.857885 radians = 49\u00B0 9' 11\"\n");
+        row("p6", "2.8046050", 6, "2.80461 radians = 160\u00B0 41' 31\"\n");
+        row("p5", "1.083248", 5, "1.0833 radians = 62\u00B0 3' 56\"\n");
+        row("p7 near 2.5", "2.50000049", 7, "2.500001 radians = 143\u00B0 14' 22\"\n");
+    }
+    void lastDigitOfTheRadians() {
+        QFETCH(QString, typed);
+        QFETCH(int, precision);
+        QFETCH(QString, line);
+        LOADED_WINDOW(w);
+        auto *list = w.get<QComboBox>("cboDecimalPlaces");
+        list->setCurrentIndex(precision - 5);
+        emit list->activated(precision - 5); // as when the entry is chosen
+        w.field("txbRadians")->setFocus();
+        QTest::keyClicks(w.field("txbRadians"), typed);
+        QTest::keyClick(w.field("txbRadians"), Qt::Key_Return);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall); // Enter acts just after
+        QCOMPARE(w.field("txbRadians")->text(), line.section(u' ', 0, 0));
+        QCOMPARE(w.output(), line);
+    }
+
     void enterOnAMessageDoesNotLoop() {
         EnterClosesBox box;
         FakePlatform fake;

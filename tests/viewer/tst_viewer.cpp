@@ -317,6 +317,7 @@ private slots:
         rig.fakes.files.next.text = QStringLiteral("help text\r\nsecond line");
         frmView &view = rig.help();
         QPlainTextEdit *text = textBox(view);
+        QCOMPARE(text->accessibleName(), QStringLiteral("Help text")); // what a screen reader says
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
         for (const QString &key : keys.split(u' '))
             QTest::keySequence(text, QKeySequence(key));
