@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Lines per second of the command line's conversions, standard input to standard output, over
 # a generated file of radian values and one of written angles; also the largest resident size,
-# which must not grow with the input.
+# which must not grow with the input, and the reasons of any refused lines.
 #   bench/commandline.sh [BUILD_DIR] [LINES]
 # BUILD_DIR defaults to build-release, configured as an optimised build when it does not exist.
 set -euo pipefail
@@ -16,15 +16,16 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # Radians within the turn with up to 12 decimals, some negative, some with a comma; and angles
-# in the written forms: marks with a hemisphere letter, blanks, colons, decimal minutes.
+# in the written forms: marks with a hemisphere letter, blanks, colons, decimal minutes. All
+# are within range (minutes and seconds up to 59), so every line takes the whole path.
 awk -v n="$lines" 'BEGIN {
     srand(1)
     for (i = 0; i < n; i++) {
-        r = sprintf("%.*f", int(rand() * 13), rand() * 6.28)
+        r = sprintf("%.*f", int(rand() * 13), rand() * 6.2)
         if (i % 3 == 0) r = "-" r
         if (i % 7 == 0) sub(/\./, ",", r)
         print r > "/dev/stdout"
-        d = int(rand() * 360); m = int(rand() * 60); s = rand() * 60
+        d = int(rand() * 360); m = int(rand() * 59); s = rand() * 58.9
         k = i % 4
         if (k == 0) a = sprintf("%d°%d'\''%.2f\"%s", d, m, s, (i % 8 == 0) ? "N" : "W")
         else if (k == 1) a = sprintf("%d %d %.1f", d, m, s)
