@@ -6,7 +6,6 @@
 #include <QStringList>
 #include <algorithm>
 #include <cstdio>
-#include <string_view>
 
 namespace {
 
