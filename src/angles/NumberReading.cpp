@@ -57,6 +57,20 @@ double ReadWhole(std::string_view digits, int base) {
 
 } // namespace
 
+bool hasLeadingNumber(std::string_view text) {
+    const std::string s = WithoutBlanks(text);
+    if (s.size() >= 3 && s[0] == '&') {
+        const char kind = s[1];
+        const int base = kind == 'H' || kind == 'h' ? 16 : kind == 'O' || kind == 'o' ? 8 : 0;
+        return DigitValue(s[2]) < base;
+    }
+    std::size_t i = s.starts_with('+') || s.starts_with('-') ? 1 : 0;
+    if (i < s.size() && (s[i] == '.' || s[i] == ',')) {
+        ++i;
+    }
+    return i < s.size() && IsDigit(s[i]);
+}
+
 double ReadLeadingNumber(std::string_view text) {
     const std::string s = WithoutBlanks(text);
     if (s.size() >= 2 && s[0] == '&') {

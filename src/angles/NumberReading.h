@@ -11,6 +11,11 @@ namespace NumberReading {
 // A number too large for a double reads as +/- infinity, never as NaN.
 double ReadLeadingNumber(std::string_view text);
 
+// Whether the lenient reading finds a leading number at all, so that a caller can tell "0" from
+// text that reads as 0 only because it holds no number. A comma stands for the point, as the
+// operations read it.
+bool hasLeadingNumber(std::string_view text);
+
 // Reads an unsigned decimal of digits with at most one "." ("", "." -> 0, "5." -> 5, ".5" -> 0.5).
 // The caller has checked the characters.
 double ReadPlainDecimal(std::string_view digitsAndPoint);

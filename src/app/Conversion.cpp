@@ -1,5 +1,6 @@
 #include "Conversion.h"
 
+#include "NumberReading.h"
 #include "OperationResult.h"
 #include "Operations.h"
 #include "WrittenAngle.h"
@@ -15,6 +16,8 @@ namespace {
 // no angle or radian value comes near this length.
 constexpr std::size_t LongestLine = 4096;
 constexpr const char *LineTooLong = "The line is too long.";
+// The window reads such a value as 0; a script that converts a file would not notice.
+constexpr const char *NoNumber = "The value holds no number.";
 constexpr const char *CannotRead = "Cannot read the standard input";
 constexpr const char *CannotWrite = "Cannot write the output";
 
@@ -107,6 +110,8 @@ Line convert(Direction direction, std::string_view value, const OutputOptions &o
     Fields fields;
     OperationResult result;
     if (direction == Direction::ToDegrees) {
+        if (!NumberReading::hasLeadingNumber(value))
+            return {NoNumber, true};
         fields.radians = value;
         result = Operations::RadiansToDegrees(fields, options);
     } else {

@@ -299,6 +299,12 @@ std::optional<std::string> CommandLineLine(Operation operation, ExactModel::Case
         return std::nullopt; // the window does nothing; the command line says the text is empty
     }
     const Conversion::Line line = Conversion::convert(direction, value, OptionsOf(in));
+    // The command line refuses a value that holds no number, which the window reads as 0.
+    if (line.failed && line.text == "The value holds no number.") {
+        return model.radians.find_first_not_of("-0.,") == std::string::npos
+                   ? std::string()
+                   : value + " refused, model " + model.radians;
+    }
     std::string expected = model.message.substr(0, model.message.find(" | "));
     if (!line.failed && model.message.empty()) {
         expected = model.output;

@@ -244,8 +244,9 @@ class CommandLineTests(unittest.TestCase):
              "1.0000 radians = 57°17.7'\n", "", 0),
             (["--to-degrees", "--round-to-minutes", "--", "-1"], None,
              "-1.000000 radians = -57°18'\n", "", 0),
-            (["--to-degrees", "7", "1"], None, '1.000000 radians = 57° 17\' 45"\n',
-             "angulor: Radians out of range\n", 1),
+            (["--to-degrees", "7", "1", "N/A", "&H1"], None,
+             '1.000000 radians = 57° 17\' 45"\n1.000000 radians = 57° 17\' 45"\n',
+             "angulor: Radians out of range\nangulor: The value holds no number.\n", 1),
             (["--to-radians", "12x", "12°61'"], None, "",
              "angulor: The text holds a letter that is not N, S, E, W or the degree mark d.\n"
              "angulor: Minutes out of range\n", 1),
