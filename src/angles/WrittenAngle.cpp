@@ -1,32 +1,48 @@
 #include "WrittenAngle.h"
 
+#include "CoreText.h"
+
 #include <array>
 
 namespace WrittenAngle {
 
 namespace {
 
-// Every reason the reader gives, in one place.
+// Every reason the reader gives, in one place; the layer that shows one translates it.
 namespace Reason {
-constexpr const char *Empty = "The text is empty.";
-constexpr const char *NoNumber = "The text holds no number.";
-constexpr const char *Letter =
-    "The text holds a letter that is not N, S, E, W or the degree mark d.";
-constexpr const char *Character = "The text holds a character that is not part of an angle.";
-constexpr const char *LetterAndSign = "A hemisphere letter and a sign cannot stand together.";
-constexpr const char *TwoLetters = "The text holds two hemisphere letters.";
-constexpr const char *LetterInside = "A hemisphere letter stands inside the angle.";
-constexpr const char *SignInside = "A sign can only stand in front of the angle.";
-constexpr const char *SecondSeparator = "A number holds a second decimal separator.";
-constexpr const char *NoDigits = "A decimal separator stands without digits.";
-constexpr const char *SeparatorNotLast = "Only the last number can hold a decimal separator.";
-constexpr const char *TooManyNumbers = "The text holds more than three numbers.";
-constexpr const char *OutOfOrder = "The marks are out of order.";
-constexpr const char *WithoutDegrees = "Minutes or seconds are given without degrees.";
-constexpr const char *WithoutMinutes = "Seconds are given without minutes.";
-constexpr const char *MarkWithoutNumber = "A mark stands without a number before it.";
-constexpr const char *ColonAlone = "A colon must stand between two numbers.";
-constexpr const char *ColonsMixed = "Colons cannot be mixed with marks or blanks between numbers.";
+constexpr const char *Empty = CORE_TEXT("WrittenAngle", "The text is empty.");
+constexpr const char *NoNumber = CORE_TEXT("WrittenAngle", "The text holds no number.");
+constexpr const char *Letter = CORE_TEXT(
+    "WrittenAngle", "The text holds a letter that is not N, S, E, W or the degree mark d.");
+constexpr const char *Character =
+    CORE_TEXT("WrittenAngle", "The text holds a character that is not part of an angle.");
+constexpr const char *LetterAndSign =
+    CORE_TEXT("WrittenAngle", "A hemisphere letter and a sign cannot stand together.");
+constexpr const char *TwoLetters =
+    CORE_TEXT("WrittenAngle", "The text holds two hemisphere letters.");
+constexpr const char *LetterInside =
+    CORE_TEXT("WrittenAngle", "A hemisphere letter stands inside the angle.");
+constexpr const char *SignInside =
+    CORE_TEXT("WrittenAngle", "A sign can only stand in front of the angle.");
+constexpr const char *SecondSeparator =
+    CORE_TEXT("WrittenAngle", "A number holds a second decimal separator.");
+constexpr const char *NoDigits =
+    CORE_TEXT("WrittenAngle", "A decimal separator stands without digits.");
+constexpr const char *SeparatorNotLast =
+    CORE_TEXT("WrittenAngle", "Only the last number can hold a decimal separator.");
+constexpr const char *TooManyNumbers =
+    CORE_TEXT("WrittenAngle", "The text holds more than three numbers.");
+constexpr const char *OutOfOrder = CORE_TEXT("WrittenAngle", "The marks are out of order.");
+constexpr const char *WithoutDegrees =
+    CORE_TEXT("WrittenAngle", "Minutes or seconds are given without degrees.");
+constexpr const char *WithoutMinutes =
+    CORE_TEXT("WrittenAngle", "Seconds are given without minutes.");
+constexpr const char *MarkWithoutNumber =
+    CORE_TEXT("WrittenAngle", "A mark stands without a number before it.");
+constexpr const char *ColonAlone =
+    CORE_TEXT("WrittenAngle", "A colon must stand between two numbers.");
+constexpr const char *ColonsMixed =
+    CORE_TEXT("WrittenAngle", "Colons cannot be mixed with marks or blanks between numbers.");
 } // namespace Reason
 
 enum class Kind {

@@ -1,9 +1,11 @@
 #include "CommandLine.h"
 
 #include "SpecifySoftware.h"
+#include "Translations.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
+#include <QTranslator>
 #include <algorithm>
 #include <cstdio>
 
@@ -32,13 +34,21 @@ const QString DecimalDegrees = QStringLiteral("decimal-degrees");
 const QString DecimalMinutes = QStringLiteral("decimal-minutes");
 const QString RoundToMinutes = QStringLiteral("round-to-minutes");
 
+// No application object exists yet, so the texts are looked up in the translation directly.
+QString translated(const char *text) {
+    const QString translation = Translations::ProgramTranslation().translate("CommandLine", text);
+    return translation.isEmpty() ? QString::fromUtf8(text) : translation;
+}
+
 void print(std::FILE *stream, const QString &text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
 CommandLine::Reading mistake(const QString &text) {
-    print(stderr,
-          QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(Program, text));
+    //: %1 is the program's name, %2 what is wrong; keep "--help".
+    print(stderr, translated(QT_TRANSLATE_NOOP("CommandLine",
+                                               "%1: %2\nTry '%1 --help' for more information.\n"))
+                      .arg(Program, text));
     return {false, 2, false, {}, {}};
 }
 
@@ -55,30 +65,37 @@ void addHidden(QCommandLineParser &parser, const char *name, bool takesValue) {
 }
 
 struct Declared {
-    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
-                            QStringLiteral("Show this help and exit.")};
-    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
-                               QStringLiteral("Show the version and exit.")};
+    QCommandLineOption help{
+        {QStringLiteral("h"), QStringLiteral("help")},
+        translated(QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit."))};
+    QCommandLineOption version{
+        {QStringLiteral("v"), QStringLiteral("version")},
+        translated(QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit."))};
 };
 
 void declare(QCommandLineParser &parser, const Declared &declared) {
     // Qt's own options are single-dash words, as in -platform offscreen.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("A calculator for plane angles: converts radians into degrees, minutes "
-                       "and seconds and back,\nand adds and subtracts angles."));
+    parser.setApplicationDescription(translated(QT_TRANSLATE_NOOP(
+        "CommandLine", "A calculator for plane angles: converts radians into degrees, minutes "
+                       "and seconds and back,\nand adds and subtracts angles.")));
     parser.addOption(declared.help);
     parser.addOption(declared.version);
     parser.addOptions({
-        {ToRadians, QStringLiteral("Convert each ANGLE into radians, as the Degrees to radians "
-                                   "button does.")},
-        {ToDegrees, QStringLiteral("Convert each value in RADIANS into degrees, as the Radians "
-                                   "to degrees button does.")},
-        {PrecisionOption, QStringLiteral("Significant figures: 6, 7, 8 or 9 (8 when not given)."),
+        {ToRadians, translated(QT_TRANSLATE_NOOP(
+                        "CommandLine", "Convert each ANGLE into radians, as the Degrees to radians "
+                                       "button does."))},
+        {ToDegrees, translated(QT_TRANSLATE_NOOP(
+                        "CommandLine", "Convert each value in RADIANS into degrees, as the Radians "
+                                       "to degrees button does."))},
+        {PrecisionOption,
+         translated(QT_TRANSLATE_NOOP("CommandLine",
+                                      "Significant figures: 6, 7, 8 or 9 (8 when not given).")),
          QStringLiteral("N")},
-        {DecimalDegrees, QStringLiteral("Write decimal degrees.")},
-        {DecimalMinutes, QStringLiteral("Write degrees and decimal minutes.")},
-        {RoundToMinutes, QStringLiteral("Round to whole minutes.")},
+        {DecimalDegrees, translated(QT_TRANSLATE_NOOP("CommandLine", "Write decimal degrees."))},
+        {DecimalMinutes,
+         translated(QT_TRANSLATE_NOOP("CommandLine", "Write degrees and decimal minutes."))},
+        {RoundToMinutes, translated(QT_TRANSLATE_NOOP("CommandLine", "Round to whole minutes."))},
     });
     for (const char *name : QtOptionsWithValue)
         addHidden(parser, name, true);
@@ -93,24 +110,28 @@ void printHelp() {
     // The usage lines name the program as the manual page does, whatever path started it.
     QString text = parser.helpText();
     text.replace(0, text.indexOf(u'\n'),
-                 QStringLiteral("Usage: %1 [options]\n"
-                                "       %1 --to-radians [options] [ANGLE...]\n"
-                                "       %1 --to-degrees [options] [RADIANS...]")
+                 translated(QT_TRANSLATE_NOOP("CommandLine",
+                                              "Usage: %1 [options]\n"
+                                              "       %1 --to-radians [options] [ANGLE...]\n"
+                                              "       %1 --to-degrees [options] [RADIANS...]"))
                      .arg(Program));
     text +=
-        QStringLiteral(
-            "\nAn ANGLE is written as in 12°30'15\", 12 30 15, 12:30:15, -12°30.5' or "
-            "43°14'12.5\"N."
-            "\nEach value prints the line that the window writes into its output box. Without "
-            "values,"
-            "\none value is read from each line of the standard input. A value that begins with '-'"
-            "\nis a value, not an option; -- ends the options. The conversions need no display."
-            "\n\nExamples:"
-            "\n  %1 --to-radians \"43°14'12.5\\\"N\" -12:30"
-            "\n  %1 --to-degrees --precision 9 1 -0.5"
-            "\n  %1 --to-degrees --decimal-degrees < bearings.txt"
-            "\n\nQt's standard options, such as -platform, -display and -style, are accepted "
-            "too.\n")
+        translated(
+            QT_TRANSLATE_NOOP(
+                "CommandLine",
+                "\nAn ANGLE is written as in 12°30'15\", 12 30 15, 12:30:15, -12°30.5' or "
+                "43°14'12.5\"N."
+                "\nEach value prints the line that the window writes into its output box. Without "
+                "values,"
+                "\none value is read from each line of the standard input. A value that begins "
+                "with '-'"
+                "\nis a value, not an option; -- ends the options. The conversions need no display."
+                "\n\nExamples:"
+                "\n  %1 --to-radians \"43°14'12.5\\\"N\" -12:30"
+                "\n  %1 --to-degrees --precision 9 1 -0.5"
+                "\n  %1 --to-degrees --decimal-degrees < bearings.txt"
+                "\n\nQt's standard options, such as -platform, -display and -style, are accepted "
+                "too.\n"))
             .arg(Program);
     print(stdout, text);
 }
@@ -146,7 +167,9 @@ CommandLine::Reading readConversion(const QStringList &arguments, char *argv[]) 
                     printVersion();
                     return ended(0);
                 }
-                return mistake(QStringLiteral("Unexpected argument '%1'.").arg(argument));
+                return mistake(
+                    translated(QT_TRANSLATE_NOOP("CommandLine", "Unexpected argument '%1'."))
+                        .arg(argument));
             }
             // The bytes as given: the readers judge them.
             request.values.emplace_back(argv[i]);
@@ -164,21 +187,28 @@ CommandLine::Reading readConversion(const QStringList &arguments, char *argv[]) 
         if (name == PrecisionOption) {
             if (!value) {
                 if (i + 1 == arguments.size())
-                    return mistake(QStringLiteral("Missing value after '%1'.").arg(argument));
+                    return mistake(
+                        translated(QT_TRANSLATE_NOOP("CommandLine", "Missing value after '%1'."))
+                            .arg(argument));
                 value = arguments[++i];
             }
             if (value->size() != 1 || (*value)[0] < u'6' || (*value)[0] > u'9')
                 return mistake(
-                    QStringLiteral("--precision takes 6, 7, 8 or 9, not '%1'.").arg(*value));
+                    translated(QT_TRANSLATE_NOOP("CommandLine",
+                                                 "--precision takes 6, 7, 8 or 9, not '%1'."))
+                        .arg(*value));
             // The list entry shown is one more than the precision the operations read.
             request.options.precision = static_cast<std::int16_t>((*value)[0].unicode() - '1');
             continue;
         }
         if (value)
-            return mistake(QStringLiteral("Unexpected value after '--%1'.").arg(name));
+            return mistake(
+                translated(QT_TRANSLATE_NOOP("CommandLine", "Unexpected value after '--%1'."))
+                    .arg(name));
         if (name == ToRadians || name == ToDegrees) {
             if (directionGiven)
-                return mistake(QStringLiteral("Give only one of --to-radians and --to-degrees."));
+                return mistake(translated(QT_TRANSLATE_NOOP(
+                    "CommandLine", "Give only one of --to-radians and --to-degrees.")));
             directionGiven = true;
             request.direction = name == ToRadians ? Conversion::Direction::ToRadians
                                                   : Conversion::Direction::ToDegrees;
@@ -197,13 +227,15 @@ CommandLine::Reading readConversion(const QStringList &arguments, char *argv[]) 
             printVersion();
             return ended(0);
         } else {
-            return mistake(QStringLiteral("Unknown option '%1'.").arg(name));
+            return mistake(
+                translated(QT_TRANSLATE_NOOP("CommandLine", "Unknown option '%1'.")).arg(name));
         }
     }
     // The window never lets two of these forms be chosen at once.
     if (forms > 1)
-        return mistake(QStringLiteral("Give only one of --decimal-degrees, --decimal-minutes "
-                                      "and --round-to-minutes."));
+        return mistake(translated(QT_TRANSLATE_NOOP(
+            "CommandLine", "Give only one of --decimal-degrees, --decimal-minutes "
+                           "and --round-to-minutes.")));
     return {true, 0, false, request, {}};
 }
 
@@ -249,14 +281,16 @@ Reading Read(int argc, char *argv[]) {
     if (!parser.parse(arguments))
         problem = parser.errorText();
     else if (!parser.positionalArguments().isEmpty())
-        problem = QStringLiteral("Unexpected argument '%1'.")
+        problem = translated(QT_TRANSLATE_NOOP("CommandLine", "Unexpected argument '%1'."))
                       .arg(parser.positionalArguments().constFirst());
     else
         for (const QString &name :
              {PrecisionOption, DecimalDegrees, DecimalMinutes, RoundToMinutes})
             if (parser.isSet(name))
-                problem =
-                    QStringLiteral("--%1 works only with --to-radians or --to-degrees.").arg(name);
+                problem = translated(QT_TRANSLATE_NOOP(
+                                         "CommandLine",
+                                         "--%1 works only with --to-radians or --to-degrees."))
+                              .arg(name);
     if (!problem.isEmpty())
         return mistake(problem);
     if (parser.isSet(declared.help)) {

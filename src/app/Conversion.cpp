@@ -3,8 +3,10 @@
 #include "NumberReading.h"
 #include "OperationResult.h"
 #include "Operations.h"
+#include "TranslatedResult.h"
 #include "WrittenAngle.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
 
@@ -15,11 +17,16 @@ namespace {
 // Input lines are read into a buffer of fixed size, so that any input runs in constant memory;
 // no angle or radian value comes near this length.
 constexpr std::size_t LongestLine = 4096;
-constexpr const char *LineTooLong = "The line is too long.";
+constexpr const char *LineTooLong = QT_TRANSLATE_NOOP("Conversion", "The line is too long.");
 // The window reads such a value as 0; a script that converts a file would not notice.
-constexpr const char *NoNumber = "The value holds no number.";
-constexpr const char *CannotRead = "Cannot read the standard input";
-constexpr const char *CannotWrite = "Cannot write the output";
+constexpr const char *NoNumber = QT_TRANSLATE_NOOP("Conversion", "The value holds no number.");
+constexpr const char *CannotRead =
+    QT_TRANSLATE_NOOP("Conversion", "Cannot read the standard input");
+constexpr const char *CannotWrite = QT_TRANSLATE_NOOP("Conversion", "Cannot write the output");
+
+std::string translated(const char *context, const std::string &text) {
+    return QCoreApplication::translate(context, text.c_str()).toStdString();
+}
 
 class Printer {
 public:
@@ -35,18 +42,26 @@ public:
         // The output so far comes first, so that a terminal shows the message at its line.
         std::fflush(out);
         if (lineNumber > 0)
-            std::fprintf(err, "angulor: line %lld: %s\n", lineNumber, line.text.c_str());
+            //: %1 the line's number in the input, %2 what is wrong with it
+            std::fprintf(err, "angulor: %s\n",
+                         QCoreApplication::translate("Conversion", "line %1: %2")
+                             .arg(lineNumber)
+                             .arg(QString::fromStdString(line.text))
+                             .toLocal8Bit()
+                             .constData());
         else
             std::fprintf(err, "angulor: %s\n", line.text.c_str());
     }
 
     int finish(std::FILE *in) {
         if (in != nullptr && std::ferror(in)) {
-            std::fprintf(err, "angulor: %s: %s\n", CannotRead, std::strerror(errno));
+            std::fprintf(err, "angulor: %s: %s\n", translated("Conversion", CannotRead).c_str(),
+                         std::strerror(errno));
             failed = true;
         }
         if (std::fflush(out) != 0 || std::ferror(out)) {
-            std::fprintf(err, "angulor: %s: %s\n", CannotWrite, std::strerror(errno));
+            std::fprintf(err, "angulor: %s: %s\n", translated("Conversion", CannotWrite).c_str(),
+                         std::strerror(errno));
             failed = true;
         }
         return failed ? 1 : 0;
@@ -72,7 +87,7 @@ void convertLines(const Request &request, std::FILE *in, Printer &printer) {
             text.remove_suffix(1);
         if (number == 1 && text.starts_with("\xEF\xBB\xBF"))
             text.remove_prefix(3);
-        printer.print(tooLong ? Line{LineTooLong, true}
+        printer.print(tooLong ? Line{translated("Conversion", LineTooLong), true}
                               : convert(request.direction, text, request.options),
                       number);
         line.clear();
@@ -106,24 +121,26 @@ void convertLines(const Request &request, std::FILE *in, Printer &printer) {
 
 Line convert(Direction direction, std::string_view value, const OutputOptions &options) {
     if (value.empty())
-        return {WrittenAngle::read(value).reason, true};
+        return {translated("WrittenAngle", WrittenAngle::read(value).reason), true};
     Fields fields;
     OperationResult result;
     if (direction == Direction::ToDegrees) {
         if (!NumberReading::hasLeadingNumber(value))
-            return {NoNumber, true};
+            return {translated("Conversion", NoNumber), true};
         fields.radians = value;
         result = Operations::RadiansToDegrees(fields, options);
     } else {
         WrittenAngle::Reading reading = WrittenAngle::read(value);
         if (!reading.angle)
-            return {std::move(reading.reason), true};
+            return {translated("WrittenAngle", reading.reason), true};
         fields.degrees = std::move(reading.angle->degrees);
         fields.minutes = std::move(reading.angle->minutes);
         fields.seconds = std::move(reading.angle->seconds);
         fields.sign = reading.angle->negative ? "-" : "";
         result = Operations::DegreesToRadians(fields, options);
     }
+    // Messages and the line's words in the person's language, as the window shows them.
+    result = Translated(std::move(result));
     if (result.message)
         return {std::move(result.message->text), true};
     std::string text = AppendedText(result);

@@ -1,8 +1,10 @@
 #include "PosixFileReader.h"
 
+#include "Utf8Text.h"
 #include "Windows1252.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -15,27 +17,27 @@ namespace {
 FileReadResult failure(int number, const char *description) {
     FileReadResult result;
     result.errorNumber = number;
-    result.description = QString::fromLatin1(description);
+    result.description = QCoreApplication::translate("PosixFileReader", description);
     return result;
 }
 
 FileReadResult fileNotFound() {
-    return failure(53, "File not found");
+    return failure(53, QT_TRANSLATE_NOOP("PosixFileReader", "File not found"));
 }
 FileReadResult pathNotFound() {
-    return failure(76, "Path not found");
+    return failure(76, QT_TRANSLATE_NOOP("PosixFileReader", "Path not found"));
 }
 FileReadResult permissionDenied() {
-    return failure(70, "Permission denied");
+    return failure(70, QT_TRANSLATE_NOOP("PosixFileReader", "Permission denied"));
 }
 FileReadResult accessError() {
-    return failure(75, "Path/File access error");
+    return failure(75, QT_TRANSLATE_NOOP("PosixFileReader", "Path/File access error"));
 }
 FileReadResult pastEndOfFile() {
-    return failure(62, "Input past end of file");
+    return failure(62, QT_TRANSLATE_NOOP("PosixFileReader", "Input past end of file"));
 }
 FileReadResult ioError() {
-    return failure(57, "Device I/O error");
+    return failure(57, QT_TRANSLATE_NOOP("PosixFileReader", "Device I/O error"));
 }
 
 FileReadResult openFailure(int error, const QString &path) {
@@ -51,7 +53,7 @@ FileReadResult openFailure(int error, const QString &path) {
         return permissionDenied();
     case EMFILE:
     case ENFILE:
-        return failure(67, "Too many files");
+        return failure(67, QT_TRANSLATE_NOOP("PosixFileReader", "Too many files"));
     default:
         return accessError();
     }
@@ -71,7 +73,8 @@ public:
 
 } // namespace
 
-FileReadResult PosixFileReader::read(const QString &path, qint64 maxBytes) {
+FileReadResult PosixFileReader::read(const QString &path, qint64 maxCharacters,
+                                     TextEncoding encoding) {
     if (path.isEmpty())
         return fileNotFound();
     // O_NONBLOCK: a named pipe in the file's place must not hang the program on open.
@@ -86,7 +89,9 @@ FileReadResult PosixFileReader::read(const QString &path, qint64 maxBytes) {
     if (!S_ISREG(info.st_mode))
         return accessError();
 
-    const qint64 wanted = maxBytes < 0 ? 0 : maxBytes;
+    const qint64 characters = maxCharacters < 0 ? 0 : maxCharacters;
+    // One byte a character in Windows-1252; up to four in UTF-8, after a byte order mark.
+    const qint64 wanted = encoding == TextEncoding::Utf8 ? characters * 4 + 3 : characters;
     QByteArray bytes(wanted, Qt::Uninitialized);
     qint64 got = 0;
     while (got < wanted) {
@@ -103,7 +108,15 @@ FileReadResult PosixFileReader::read(const QString &path, qint64 maxBytes) {
         return pastEndOfFile();
 
     FileReadResult result;
-    result.text = Windows1252::decode(QByteArrayView(bytes.constData(), got));
-    result.truncated = info.st_size > got;
+    const QByteArrayView read(bytes.constData(), got);
+    const bool moreFollow = info.st_size > got;
+    if (encoding == TextEncoding::Utf8) {
+        const Utf8Text::Bounded text = Utf8Text::decode(read, characters, moreFollow);
+        result.text = text.text;
+        result.truncated = text.cut;
+    } else {
+        result.text = Windows1252::decode(read);
+        result.truncated = moreFollow;
+    }
     return result;
 }

@@ -1,5 +1,7 @@
 #include "HelpCommand.h"
 
+#include "Language.h"
+
 #include <QCoreApplication>
 #include <QWidget>
 
@@ -29,10 +31,16 @@ void HelpCommand::run() {
         view->move(KeptOnScreen(QRect(QPoint(main.left(), main.top() + main.height()), frame),
                                 platform.screen.availableGeometryAt(main.center())));
     }
-    view->strFilename = QCoreApplication::applicationDirPath() + QStringLiteral("/ang_help.txt");
-    view->setWindowTitle(QStringLiteral("Help for ANG"));
+    const QString folder = QCoreApplication::applicationDirPath();
+    view->strFilename = folder + QStringLiteral("/ang_help.txt");
+    view->translatedFilenames.clear();
+    for (const QString &language : Language::Preferred(Language::FromProcess()))
+        view->translatedFilenames.append(folder + QStringLiteral("/ang_help.%1.txt").arg(language));
+    view->setWindowTitle(
+        QCoreApplication::translate("HelpCommand", "Help for ANG", "window title"));
     view->blnCopyToClipboardInvisible = true;
-    view->setTextName(QStringLiteral("Help text"));
+    view->setTextName(
+        QCoreApplication::translate("HelpCommand", "Help text", "spoken name of the text box"));
     view->setWindowIcon(mainWindow.windowIcon());
     view->show();
     view->raise();

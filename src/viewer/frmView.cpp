@@ -15,11 +15,19 @@
 #include <QTimer>
 #include <algorithm>
 
+namespace {
+
+// The read failures that mean the file is not there.
+constexpr int FileNotFound = 53;
+constexpr int PathNotFound = 76;
+
+} // namespace
+
 frmView::frmView(Platform &platform, QWidget *parent)
     : QWidget(parent), platform(platform), txbText1(new QPlainTextEdit(this)),
-      cmdClose(new QPushButton(QStringLiteral("Close"), this)),
-      cmdCopyToClipboard(new QPushButton(QStringLiteral("Copy to clipboard"), this)) {
-    setWindowTitle(QStringLiteral("Viewing"));
+      cmdClose(new QPushButton(tr("Close", "small button"), this)),
+      cmdCopyToClipboard(new QPushButton(tr("Copy to clipboard", "button"), this)) {
+    setWindowTitle(tr("Viewing", "window title"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(DesignFont(QStringLiteral("Arial"), frmViewLayout::fontPoints));
     txbText1->setObjectName(QStringLiteral("txbText1"));
@@ -99,7 +107,7 @@ void frmView::Form_Activate() {
     if (blnFileDisplayed || loading || !isVisible())
         return;
     loading = true;
-    cmdClose->setText(QStringLiteral("Close"));
+    cmdClose->setText(tr("Close", "small button"));
     txbText1->clear();
     setCopyCaption(false);
     cmdCopyToClipboard->setVisible(!blnCopyToClipboardInvisible);
@@ -108,9 +116,9 @@ void frmView::Form_Activate() {
     makeTextReadOnly();
     Form_Resize();
 
-    const FileReadResult read = platform.files.read(strFilename, ViewerText::charactersToRead);
+    const auto [path, read] = readText();
     if (read.errorNumber != 0) {
-        reportReadFailure(read.errorNumber, read.description);
+        reportReadFailure(path, read.errorNumber, read.description);
     } else {
         txbText1->setPlainText(ViewerText::forDisplay(read.text));
         txbText1->moveCursor(QTextCursor::Start);
@@ -131,12 +139,23 @@ void frmView::setTextName(const QString &name) {
     txbText1->setAccessibleName(name);
 }
 
-void frmView::reportReadFailure(int errorNumber, const QString &description) {
+std::pair<QString, FileReadResult> frmView::readText() {
+    for (const QString &translated : translatedFilenames) {
+        FileReadResult read =
+            platform.files.read(translated, ViewerText::charactersToRead, TextEncoding::Utf8);
+        if (read.errorNumber != FileNotFound && read.errorNumber != PathNotFound)
+            return {translated, read};
+    }
+    return {strFilename, platform.files.read(strFilename, ViewerText::charactersToRead,
+                                             TextEncoding::Windows1252)};
+}
+
+void frmView::reportReadFailure(const QString &path, int errorNumber, const QString &description) {
     // The current folder comes first on purpose: it says where a relative name was looked for.
     platform.messages.show(this, ViewerText::currentFolderMessage(QDir::currentPath()), QString(),
                            BoxIcon::None);
     if (errorNumber == 62)
-        platform.messages.show(this, ViewerText::emptyFileMessage(strFilename),
+        platform.messages.show(this, ViewerText::emptyFileMessage(path),
                                ViewerText::emptyFileTitle(), BoxIcon::Exclamation);
     else
         platform.messages.show(this, ViewerText::readErrorMessage(errorNumber, description),
@@ -202,8 +221,8 @@ void frmView::cmdClose_Click() {
 }
 
 void frmView::setCopyCaption(bool forSelection) {
-    cmdCopyToClipboard->setText(forSelection ? QStringLiteral("Copy selected text to clipboard")
-                                             : QStringLiteral("Copy to clipboard"));
+    cmdCopyToClipboard->setText(forSelection ? tr("Copy selected text to clipboard", "button")
+                                             : tr("Copy to clipboard", "button"));
     cmdCopyToClipboard->resize(toPixels(forSelection ? frmViewLayout::copySelectionWidth
                                                      : frmViewLayout::cmdCopyToClipboard.width),
                                cmdCopyToClipboard->height());
