@@ -383,7 +383,11 @@ private slots:
         row("text after the number", 0, "1.5xyz|1", "2.500000|1", "(1.5 + 1) mod 2pi = 2.500000");
         row("second value rounded", 0, "1|0.00000049", "1.000000|0", "(1 + 0) mod 2pi = 1.000000");
         row("not logged", 0, "1.5|2", "3.500000|2", "", {}, "no log");
-        row("first value out of range", 0, "6.2832|1", "6.2832|1", "", AddRadOut);
+        row("written full turn read back as the full turn", 0, "-6.2832|6.2832", "0.0000|6.2832",
+            "(-6.2832 + 6.2832) mod 2pi = 0.0000", {}, "p5");
+        row("snapped at more decimals", 1, "6.2832|1", "5.283185|1",
+            "(6.283185 - 1) mod 2pi = 5.283185");
+        row("first value out of range", 0, "6.28321|1", "6.28321|1", "", AddRadOut);
         row("first value too large for a double", 1, "1e999|1", "1e999|1", "", SubRadOut);
         row("empty first value, second out of range", 0, "|7", "0|7", "", AddSecondOut);
         row("second value out of range", 1, "1.50|-7", "1.5|-7", "", SubSecondOut);
