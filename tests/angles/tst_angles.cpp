@@ -3,6 +3,7 @@
 #include "NumberReading.h"
 #include "NumberText.h"
 #include "Operations.h"
+#include "Paste.h"
 #include "Rad2Deg.h"
 #include "Rounding.h"
 
@@ -350,6 +351,20 @@ private slots:
         QCOMPARE(Q(ApplyToOutput("earlier.\r\n", result)), earlier + WithLineBreak(line));
         QCOMPARE(Q(out.sign), field[3]);
         QTEST(Describe(result.message), "message");
+    }
+
+    // What a paste puts in: its first line that is not blank. "|" stands for a line break.
+    void pastedLine_data() {
+        columns<QString, QString>("pasted", "line");
+        row("tab", "1\t2", "1");
+        row("blank lines before", "\r\n  \n\v\f1.5\n2", "1.5");
+        row("Unicode line and paragraph breaks and NEL", "\u2028\u2029\u00851\u20282", "1");
+        row("all blank", "  \n\n", "  ");
+        row("blanks kept around the number", " 1 \r\n", " 1 ");
+    }
+    void pastedLine() {
+        QFETCH(QString, pasted);
+        QTEST(Q(Paste::FirstLine(S(pasted))), "line");
     }
 
     // index 0 adds, 1 subtracts, 2 is the arrow; typed and after: radians|toAdd.
