@@ -353,7 +353,7 @@ private slots:
         QTEST(Describe(result.message), "message");
     }
 
-    // What a paste puts in: its first line that is not blank. "|" stands for a line break.
+    // The line of a pasted text that counts: its first line that is not blank.
     void pastedLine_data() {
         columns<QString, QString>("pasted", "line");
         row("tab", "1\t2", "1");
