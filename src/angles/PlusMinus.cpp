@@ -24,6 +24,11 @@ std::string OperandText(double value, bool comma) {
                                           comma);
 }
 
+// A value this operation wrote with few decimals (6.2832) is read back as the full turn.
+double SnappedValue(double value) {
+    return std::copysign(Rad2Deg::Snapped(std::fabs(value)), value);
+}
+
 // Infinity (a number too large for a double) lies outside the range as well.
 bool WithinTurn(double value) {
     return value >= -FullTurn && value <= FullTurn;
@@ -65,7 +70,8 @@ OperationResult PlusMinus(int index, const Fields &fields, const OutputOptions &
         out.radians.assign(1, '0');
     }
     const bool comma = out.radians.find(',') != std::string::npos;
-    double x = NumberReading::ReadLeadingNumber(StrProc::ReplaceAll(out.radians, ",", "."));
+    double x =
+        SnappedValue(NumberReading::ReadLeadingNumber(StrProc::ReplaceAll(out.radians, ",", ".")));
     if (!WithinTurn(x)) {
         result.message = Message{CORE_TEXT("Operations", "Radians out of range"), title,
                                  MessageIcon::Information, Field::Radians};
@@ -77,8 +83,8 @@ OperationResult PlusMinus(int index, const Fields &fields, const OutputOptions &
     const std::string firstText = out.radians;
 
     // Outside comma mode a comma in the second value ends its number.
-    const double yRead = NumberReading::ReadLeadingNumber(
-        comma ? StrProc::ReplaceAll(out.toAdd, ",", ".") : out.toAdd);
+    const double yRead = SnappedValue(NumberReading::ReadLeadingNumber(
+        comma ? StrProc::ReplaceAll(out.toAdd, ",", ".") : out.toAdd));
     if (!WithinTurn(yRead)) {
         result.message = Message{CORE_TEXT("Operations", "Second value out of range"), title,
                                  MessageIcon::Information, Field::ToAdd};

@@ -7,6 +7,13 @@ namespace Rad2Deg {
 // The full turn as the 15-digit constant, not 2 * M_PI: results at the full turn depend on it.
 inline constexpr double FullTurn = 6.28318530717959;
 
+// Sizes from the full turn up to this are taken as the full turn: the full turn written with
+// four decimals (6.2832) must read back as the full turn.
+inline constexpr double SnapCeiling = 6.2832;
+inline constexpr double Snapped(double size) {
+    return size >= FullTurn && size <= SnapCeiling ? FullTurn : size;
+}
+
 // The size of an angle in whole degrees, minutes and seconds, seconds carried into minutes and
 // minutes into degrees (never past 360). Rounded to whole minutes, the seconds are 0.
 // The angle must lie within 32767 degrees, the range of the whole units.

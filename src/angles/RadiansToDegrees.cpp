@@ -14,15 +14,10 @@ namespace Operations {
 namespace {
 
 using Rad2Deg::FullTurn;
+using Rad2Deg::Snapped;
 
-// Sizes from the full turn up to this are taken as the full turn.
-constexpr double SnapCeiling = 6.2832;
 // Lifts degrees a hair below a whole degree onto it in the minute forms.
 constexpr double DegreeNudge = 0.00001;
-
-double Snapped(double x) {
-    return x >= FullTurn && x <= SnapCeiling ? FullTurn : x;
-}
 
 // Degrees and decimal minutes ("12°59.681'"). The nudged whole degree can leave minutes a
 // hair below zero, and rounding can show minutes of 60; neither is ever written, the minutes

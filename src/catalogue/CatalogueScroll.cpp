@@ -1,5 +1,7 @@
 #include "CatalogueScroll.h"
 
+#include <algorithm>
+
 namespace CatalogueScroll {
 
 int maximum(int programCount) {
@@ -28,6 +30,15 @@ std::optional<int> clickedEntry(int topIndex, int index, int programCount) {
     if (index < 0 || index >= VisibleSlots || entry < 0 || entry >= programCount)
         return std::nullopt;
     return entry;
+}
+
+TitleMove moveFromTitle(int topIndex, int slot, int step, int programCount) {
+    const int last = std::max(programCount - 1, 0);
+    const int target = std::clamp(topIndex + slot + step, 0, last);
+    int top = std::abs(step) >= VisibleSlots ? topIndex + step : topIndex;
+    top = std::clamp(top, target - (VisibleSlots - 1), target);
+    top = std::clamp(top, 0, std::max(maximum(programCount), 0));
+    return {top, target - top};
 }
 
 } // namespace CatalogueScroll

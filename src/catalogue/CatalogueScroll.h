@@ -34,4 +34,14 @@ Step VScrollStep(const ProgramTable &Programs, int programCount, int value);
 // an unseen label never requests an empty address.
 std::optional<int> clickedEntry(int topIndex, int index, int programCount);
 
+// Where the focus goes from the title in `slot` when it moves `step` entries (1 for Down, the
+// page for Page Down, negative upwards; further than the list for Home and End): the top
+// entry of the list and the slot of the title that gets the focus. A page moves the list by a
+// page; a single step moves it only when the title it reaches is out of view.
+struct TitleMove {
+    int topIndex = 0;
+    int slot = 0;
+};
+TitleMove moveFromTitle(int topIndex, int slot, int step, int programCount);
+
 } // namespace CatalogueScroll

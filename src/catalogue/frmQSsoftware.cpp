@@ -11,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
@@ -223,7 +224,53 @@ bool frmQSsoftware::eventFilter(QObject *watched, QEvent *event) {
         QCoreApplication::sendEvent(VScroll, event);
         return true;
     }
+    for (int slot = 0; slot < CatalogueScroll::VisibleSlots; ++slot) {
+        if (watched == lblTitle[static_cast<std::size_t>(slot)])
+            return titleKeyEvent(slot, event) || QDialog::eventFilter(watched, event);
+    }
     return QDialog::eventFilter(watched, event);
+}
+
+// On a title the keys that scroll the list carry the focus from title to title, the list
+// following, so that every program can be reached and opened from the keyboard.
+bool frmQSsoftware::titleKeyEvent(int slot, QEvent *event) {
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    const int page = CatalogueScroll::VisibleSlots;
+    int step = 0;
+    switch (key->key()) {
+    case Qt::Key_Up:
+        step = -1;
+        break;
+    case Qt::Key_Down:
+        step = 1;
+        break;
+    case Qt::Key_PageUp:
+        step = -page;
+        break;
+    case Qt::Key_PageDown:
+        step = page;
+        break;
+    case Qt::Key_Home:
+        step = -ProgramCount;
+        break;
+    case Qt::Key_End:
+        step = ProgramCount;
+        break;
+    default:
+        return false;
+    }
+    // The key comes to the title rather than to the window's scrolling shortcut.
+    event->accept();
+    if (event->type() == QEvent::ShortcutOverride)
+        return true;
+    const auto move = CatalogueScroll::moveFromTitle(TopIndex, slot, step, ProgramCount);
+    VScroll->setValue(move.topIndex);
+    lblTitle[static_cast<std::size_t>(move.slot)]->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 void frmQSsoftware::VScroll_Change() {

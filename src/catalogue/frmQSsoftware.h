@@ -51,6 +51,7 @@ private:
     void connectHandlers();
     ClickLabel *newSlotLabel(ClickLabel *model);
     void takeKeyboardAndWheel();
+    bool titleKeyEvent(int slot, QEvent *event);
 
     void Form_Load();
     void VScroll_Change();

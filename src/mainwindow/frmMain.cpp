@@ -2,6 +2,7 @@
 
 #include "Operations.h"
 #include "OutputBox.h"
+#include "PastingField.h"
 #include "PointWatch.h"
 #include "ProgramList.h"
 #include "QS_common.h"
@@ -84,6 +85,12 @@ void frmMain::connectHandlers() {
 
     for (QLineEdit *field : {txbRadians, txbDegrees, txbMinutes, txbSeconds})
         field->installEventFilter(this);
+    for (PastingField *field : {txbRadians, txbToAdd})
+        field->setPasteHandler(
+            [this](const QString &text) { return fieldPasted(Paste::Into::Number, text); });
+    for (PastingField *field : {txbDegrees, txbMinutes, txbSeconds})
+        field->setPasteHandler(
+            [this](const QString &text) { return fieldPasted(Paste::Into::Angle, text); });
     connect(lblCopyright, &ClickLabel::clicked, this, &frmMain::lblCopyright_Click);
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &frmMain::sessionEnding);
 }
@@ -222,9 +229,11 @@ void frmMain::applyResult(const OperationResult &coreResult) {
         OutputBox::Apply(*txbOutput, std::nullopt, result);
     }
 
-    if (!result.message)
-        return;
-    const Message &message = *result.message;
+    if (result.message)
+        showMessage(*result.message);
+}
+
+void frmMain::showMessage(const Message &message) {
     platform.messages.show(this, QString::fromStdString(message.text),
                            QString::fromStdString(message.title), toBoxIcon(message.icon));
     if (QLineEdit *field = fieldFor(message.focus))

@@ -5,6 +5,7 @@
 #include "HelpCommand.h"
 #include "OperationResult.h"
 #include "OutputOptions.h"
+#include "Paste.h"
 #include "Platform.h"
 
 #include <QPointer>
@@ -16,6 +17,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class PastingField;
 class PointWatch;
 class QPlainTextEdit;
 class QPushButton;
@@ -73,8 +75,11 @@ private:
     void fieldKeyUp(QLineEdit *field, int keyCode);
     void enterReleased();
 
+    std::optional<QString> fieldPasted(Paste::Into into, const QString &pasted);
+
     Fields readFields() const;
     void applyResult(const OperationResult &result);
+    void showMessage(const Message &message);
     QLineEdit *fieldFor(Field field) const;
     void focusAtEnd(QLineEdit *field);
 
@@ -96,9 +101,9 @@ private:
     } pendingEnter;
 
     QLabel *Label1 = nullptr;
-    QLineEdit *txbRadians = nullptr;
+    PastingField *txbRadians = nullptr;
     std::array<QPushButton *, 3> cmdPlusMinus{};
-    QLineEdit *txbToAdd = nullptr;
+    PastingField *txbToAdd = nullptr;
     QCheckBox *chkShowPlusMinus = nullptr;
     QLabel *Label5 = nullptr;
     QComboBox *cboDecimalPlaces = nullptr;
@@ -111,11 +116,11 @@ private:
     PointWatch *outputPoints = nullptr; // where comma mode must look in txbOutput
     QLabel *lblSign = nullptr;
     QLabel *Label2 = nullptr;
-    QLineEdit *txbDegrees = nullptr;
+    PastingField *txbDegrees = nullptr;
     QLabel *Label3 = nullptr;
-    QLineEdit *txbMinutes = nullptr;
+    PastingField *txbMinutes = nullptr;
     QLabel *Label4 = nullptr;
-    QLineEdit *txbSeconds = nullptr;
+    PastingField *txbSeconds = nullptr;
     QPushButton *cmdChangeSign = nullptr;
     QPushButton *cmdDeg2Rad = nullptr;
     QPushButton *cmdCopyToClipboard = nullptr;

@@ -1,5 +1,6 @@
 #include "DesignFont.h"
 #include "OneLineInput.h"
+#include "PastingField.h"
 #include "PointWatch.h"
 #include "Twips.h"
 #include "frmMain.h"
@@ -29,8 +30,8 @@ Control *makeControl(QWidget *window, const char *name, const QString &caption =
     return control;
 }
 
-QLineEdit *makeField(QWidget *window, const char *name, int maxLength, const QString &spoken) {
-    auto *field = makeControl<QLineEdit>(window, name);
+PastingField *makeField(QWidget *window, const char *name, int maxLength, const QString &spoken) {
+    auto *field = makeControl<PastingField>(window, name);
     field->setMaxLength(maxLength);
     field->setAccessibleName(spoken);
     field->setValidator(new OneLineInput(field));
@@ -144,6 +145,10 @@ void frmMain::applyLayout() {
     const double dpi = platform.screen.logicalDpi();
     setFixedSize(Twips::toPixels(frmMainLayout::clientWidth, dpi),
                  Twips::toPixels(frmMainLayout::clientHeight, dpi));
+    // A window of fixed size offers no maximise button, which could do nothing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
 
     QWidget *previous = nullptr;
     for (const frmMainLayout::Place &place : frmMainLayout::places) {

@@ -1,3 +1,4 @@
+#include "PastingField.h"
 #include "frmMain.h"
 
 #include <QComboBox>

@@ -309,6 +309,9 @@ double ReadLeading(std::string_view typed) {
 double Snapped(double x) {
     return x >= FullTurn && x <= SnapCeiling ? FullTurn : x;
 }
+double SnappedSigned(double x) {
+    return x < 0 ? -Snapped(-x) : Snapped(x);
+}
 
 struct Units {
     long long deg = 0;
@@ -561,7 +564,7 @@ Outcome PlusMinus(int index, const Case &in) {
             out.radians = "0";
         }
         const bool comma = out.radians.find(',') != std::string::npos;
-        double x = ReadLeading(Replaced(out.radians, ',', '.'));
+        double x = SnappedSigned(ReadLeading(Replaced(out.radians, ',', '.')));
         if (x < -FullTurn || x > FullTurn) {
             out.message = "Radians out of range" + title;
             return;
@@ -570,7 +573,7 @@ Outcome PlusMinus(int index, const Case &in) {
         x = Round(x, decimals);
         out.radians = Separated(AddLeadingZero(Plain(x)), comma);
         const std::string first = out.radians;
-        double y = ReadLeading(comma ? Replaced(in.toAdd, ',', '.') : in.toAdd);
+        double y = SnappedSigned(ReadLeading(comma ? Replaced(in.toAdd, ',', '.') : in.toAdd));
         if (y < -FullTurn || y > FullTurn) {
             out.message = "Second value out of range" + title;
             return;

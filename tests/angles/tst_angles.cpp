@@ -3,6 +3,7 @@
 #include "NumberReading.h"
 #include "NumberText.h"
 #include "Operations.h"
+#include "Paste.h"
 #include "Rad2Deg.h"
 #include "Rounding.h"
 
@@ -352,6 +353,20 @@ private slots:
         QTEST(Describe(result.message), "message");
     }
 
+    // The line of a pasted text that counts: its first line that is not blank.
+    void pastedLine_data() {
+        columns<QString, QString>("pasted", "line");
+        row("tab", "1\t2", "1");
+        row("blank lines before", "\r\n  \n\v\f1.5\n2", "1.5");
+        row("Unicode line and paragraph breaks and NEL", "\u2028\u2029\u00851\u20282", "1");
+        row("all blank", "  \n\n", "  ");
+        row("blanks kept around the number", " 1 \r\n", " 1 ");
+    }
+    void pastedLine() {
+        QFETCH(QString, pasted);
+        QTEST(Q(Paste::FirstLine(S(pasted))), "line");
+    }
+
     // index 0 adds, 1 subtracts, 2 is the arrow; typed and after: radians|toAdd.
     void plusMinus_data() {
         columns<int, QString, QString, QString, QString, QString>("index", "typed", "options",
@@ -383,7 +398,11 @@ private slots:
         row("text after the number", 0, "1.5xyz|1", "2.500000|1", "(1.5 + 1) mod 2pi = 2.500000");
         row("second value rounded", 0, "1|0.00000049", "1.000000|0", "(1 + 0) mod 2pi = 1.000000");
         row("not logged", 0, "1.5|2", "3.500000|2", "", {}, "no log");
-        row("first value out of range", 0, "6.2832|1", "6.2832|1", "", AddRadOut);
+        row("written full turn read back as the full turn", 0, "-6.2832|6.2832", "0.0000|6.2832",
+            "(-6.2832 + 6.2832) mod 2pi = 0.0000", {}, "p5");
+        row("snapped at more decimals", 1, "6.2832|1", "5.283185|1",
+            "(6.283185 - 1) mod 2pi = 5.283185");
+        row("first value out of range", 0, "6.28321|1", "6.28321|1", "", AddRadOut);
         row("first value too large for a double", 1, "1e999|1", "1e999|1", "", SubRadOut);
         row("empty first value, second out of range", 0, "|7", "0|7", "", AddSecondOut);
         row("second value out of range", 1, "1.50|-7", "1.5|-7", "", SubSecondOut);

@@ -285,6 +285,38 @@ private slots:
                  tabs == 3 ? static_cast<QWidget *>(w.cmdClose) : w.lblTitle[tabs]);
     }
 
+    // Keys on a title carry the focus to the next title and move the list with it, so that
+    // every program can be reached and opened: the keys pressed on the first title, then the
+    // list's top and the slot that has the focus. Enter opens the program of that slot.
+    void keysWalkTheTitles_data() {
+        columns<QString, int, int>("keys", "top", "slot");
+        row("Down within view moves only the focus", "Down", 0, 1);
+        row("Down walks to the last program", QString("Down ").repeated(13).trimmed(), 11, 2);
+        row("Down stops at the last", QString("Down ").repeated(15).trimmed(), 11, 2);
+        row("Up at the top stays", "Up", 0, 0);
+        row("Page Down moves a page", "PgDown", 3, 0);
+        row("Page Down stops at the last", "PgDown PgDown PgDown PgDown PgDown", 11, 2);
+        row("Up brings the list back", "PgDown PgDown Up", 5, 0);
+        row("Page Up", "PgDown PgDown Down PgUp", 3, 1);
+        row("End", "End", 11, 2);
+        row("Home", "PgDown Down Home", 0, 0);
+    }
+    void keysWalkTheTitles() {
+        QFETCH(QString, keys);
+        QFETCH(int, top);
+        QFETCH(int, slot);
+        CatalogueFixture f;
+        frmQSsoftware &w = f.shown();
+        QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
+        for (const QString &key : keys.split(u' '))
+            QTest::keySequence(w.focusWidget(), QKeySequence(key));
+        QCOMPARE(w.TopIndex, qint16(top));
+        QCOMPARE(slotTexts(w), f.entriesFrom(top));
+        QCOMPARE(w.focusWidget(), w.lblTitle[slot]);
+        QTest::keyClick(w.focusWidget(), Qt::Key_Return);
+        QCOMPARE(f.fake.web.opened, QStringList{f.Programs[top + slot].URL});
+    }
+
     void closeAndReopen_data() {
         columns<Closing>("how");
         row("Close button keeps it", Closing::CloseButton);

@@ -176,33 +176,6 @@ private slots:
         QVERIFY(w.fake.messages.shown.isEmpty());
     }
 
-    // Field, its text with the caret at "|", the clipboard, the text after the paste.
-    void pasteKeepsOneLine_data() {
-        columns<QString, QString, QString, QString>("name", "before", "clipboard", "after");
-        row("trailing CR LF dropped", "txbDegrees", "|", "12.5\r\n", "12.5");
-        row("first line kept", "txbRadians", "|", "1\n2", "1");
-        row("control character dropped", "txbSeconds", "|", QChar(1) + QString(" 5"), " 5");
-        row("text after the caret stays", "txbToAdd", "ab|cd", "1\n2", "ab1cd");
-        row("pasted text that repeats the field", "txbRadians", "a|1b", "1\n2", "a11b");
-        row("field's length first", "txbMinutes", "|", "12.5\r\n", "12.5");
-        row("plain paste as it was", "txbRadians", "1|", "2.5", "12.5");
-    }
-    void pasteKeepsOneLine() {
-        QFETCH(QString, name);
-        QFETCH(QString, before);
-        QFETCH(QString, clipboard);
-        LOADED_WINDOW(w);
-        QLineEdit *field = w.field(name);
-        field->setText(QString(before).remove(u'|'));
-        field->setCursorPosition(int(before.indexOf(u'|')));
-        field->setFocus();
-        QGuiApplication::clipboard()->setText(clipboard);
-        QTest::keySequence(field, QKeySequence(QKeySequence::Paste));
-        QTEST(field->text(), "after");
-        QTest::keyClicks(field, "7"); // typing goes on at the end of the paste
-        QCOMPARE(field->text().indexOf(u'7'), field->cursorPosition() - 1);
-    }
-
     // The clicks (options, then the button), the fields before and after, the line added
     // below earlier output. The button keeps the focus; the output's caret is after the
     // last character with the last line in view.

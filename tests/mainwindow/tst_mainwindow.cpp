@@ -6,6 +6,7 @@
 
 QObject *newTestStartUp();
 QObject *newTestCommands();
+QObject *newTestPaste();
 
 // The window's tests, one Test<Thing> object per concern from its tst_<thing>.cpp, run in
 // one process.
@@ -13,7 +14,7 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     InstallFontSubstitutes();
     int failed = 0;
-    for (auto make : {newTestStartUp, newTestCommands})
+    for (auto make : {newTestStartUp, newTestCommands, newTestPaste})
         failed += QTest::qExec(std::unique_ptr<QObject>(make()).get(), argc, argv);
     return failed == 0 ? 0 : 1;
 }

@@ -41,6 +41,11 @@ private slots:
         QCOMPARE(w.get<QAbstractButton>("cmdPlusMinus(2)")->text(), "\u2192");
         QVERIFY(w.get<QAbstractButton>("cmdPlusMinus(2)")->fontMetrics().inFont(QChar(0x2192)));
         QVERIFY(w.fake.messages.shown.isEmpty());
+        // A window of fixed size offers no maximise button, but the others.
+        const Qt::WindowFlags flags = w.window.windowFlags();
+        QCOMPARE(flags & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
         QCOMPARE(SpecifySoftware::VersionText(4, 12), "4.120"); // no leading zero on the minor
         QCOMPARE(SpecifySoftware::VersionText(10, 5), "10.50");
         // A screen reader reads the caption as the sign and says what it is.

@@ -1,0 +1,101 @@
+#include "Paste.h"
+
+#include "WrittenAngle.h"
+
+namespace Paste {
+
+namespace {
+
+// Bytes of a line break or tab at `at`: the ASCII ones, and NEL, LS and PS in UTF-8.
+std::size_t BreakAt(std::string_view text, std::size_t at) {
+    switch (text[at]) {
+    case '\n':
+    case '\r':
+    case '\v':
+    case '\f':
+    case '\t':
+        return 1;
+    default:
+        break;
+    }
+    const std::string_view rest = text.substr(at);
+    if (rest.starts_with("\u0085"))
+        return 2;
+    if (rest.starts_with("\u2028") || rest.starts_with("\u2029"))
+        return 3;
+    return 0;
+}
+
+bool Blank(std::string_view line) {
+    return line.find_first_not_of(' ') == std::string_view::npos;
+}
+
+// Characters, not bytes, as the fields count them: the angle's numbers are ASCII, but
+// nothing else may be miscounted either.
+std::size_t Characters(std::string_view text) {
+    std::size_t count = 0;
+    for (const char c : text)
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return count;
+}
+
+std::optional<Message> TooLong(const WrittenAngle::Angle &angle, const Limits &limits) {
+    const struct {
+        const std::string &text;
+        std::size_t limit;
+        const char *name;
+    } parts[] = {{angle.degrees, limits.degrees, "degrees"},
+                 {angle.minutes, limits.minutes, "minutes"},
+                 {angle.seconds, limits.seconds, "seconds"}};
+    for (const auto &part : parts) {
+        if (Characters(part.text) > part.limit)
+            return Message{"The pasted " + std::string(part.name) + " are longer than " +
+                               std::to_string(part.limit) + " characters.",
+                           "Paste", MessageIcon::Exclamation, Field::None};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string FirstLine(std::string_view text) {
+    std::optional<std::string_view> first;
+    std::size_t start = 0;
+    for (std::size_t at = 0; at <= text.size();) {
+        const std::size_t length = at < text.size() ? BreakAt(text, at) : 1;
+        if (length == 0) {
+            ++at;
+            continue;
+        }
+        const std::string_view line = text.substr(start, at - start);
+        if (!Blank(line))
+            return std::string(line);
+        if (!first)
+            first = line;
+        at += length;
+        start = at;
+    }
+    return std::string(first.value_or(std::string_view{}));
+}
+
+Outcome Decide(std::string_view pasted, Into into, const Limits &limits) {
+    std::string line = FirstLine(pasted);
+    if (into == Into::Angle) {
+        const WrittenAngle::Reading reading = WrittenAngle::read(line);
+        // A plain number stays a paste into the one field.
+        if (reading.angle && (reading.angle->marked || reading.angle->numbers > 1)) {
+            const WrittenAngle::Angle &angle = *reading.angle;
+            if (auto message = TooLong(angle, limits))
+                return {std::nullopt, std::nullopt, std::move(message)};
+            Fields fields;
+            fields.degrees = angle.degrees;
+            fields.minutes = angle.minutes;
+            fields.seconds = angle.seconds;
+            fields.sign = angle.negative ? "-" : "";
+            return {std::nullopt, std::move(fields), std::nullopt};
+        }
+    }
+    return {std::move(line), std::nullopt, std::nullopt};
+}
+
+} // namespace Paste

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QClipboard>
+#include <QLineEdit>
+#include <functional>
+#include <optional>
+
+// A one-line field whose every paste, by keys, context menu, middle button (the X11
+// selection) or drop from elsewhere, passes through one handler. Typing is left as it is.
+class PastingField : public QLineEdit {
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+
+    // Gets the pasted text; returns the text to put in instead, or nothing when it has dealt
+    // with the paste itself.
+    using Handler = std::function<std::optional<QString>(const QString &pasted)>;
+    void setPasteHandler(Handler handler) { pasteHandler = std::move(handler); }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void pasteFrom(QClipboard::Mode mode);
+    std::optional<QString> handled(const QString &pasted) const;
+
+    Handler pasteHandler;
+};

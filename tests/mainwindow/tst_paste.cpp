@@ -1,0 +1,175 @@
+#include "DataTable.h"
+#include "LoadedWindow.h"
+
+#include <QClipboard>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMimeData>
+
+namespace {
+
+// Every way a text comes into a field at once.
+enum class Way { CtrlV, ShiftInsert, ContextMenu, MiddleButton, Drop };
+constexpr Way Ways[] = {Way::CtrlV, Way::ShiftInsert, Way::ContextMenu, Way::MiddleButton,
+                        Way::Drop};
+
+// Puts `text` into `field` the given way, with the field's caret at its end; false when this
+// display offers no such way.
+bool pasteInto(QLineEdit *field, const QString &text, Way way) {
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    field->setFocus();
+    field->end(false);
+    switch (way) {
+    case Way::CtrlV:
+        clipboard->setText(text);
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        break;
+    case Way::ShiftInsert:
+        clipboard->setText(text);
+        QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier);
+        break;
+    case Way::ContextMenu: {
+        clipboard->setText(text);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                field->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(field, &event);
+        auto *menu = field->findChild<QMenu *>();
+        if (!menu)
+            qFatal("no context menu");
+        for (QAction *action : menu->actions())
+            if (action->text().startsWith("&Paste"))
+                action->trigger();
+        menu->close();
+        break;
+    }
+    case Way::MiddleButton:
+        if (!clipboard->supportsSelection())
+            return false;
+        clipboard->setText(text, QClipboard::Selection);
+        QTest::mouseClick(field, Qt::MiddleButton, {}, QPoint(field->width() - 2, 4));
+        break;
+    case Way::Drop: {
+        QMimeData data;
+        data.setText(text);
+        const QPoint at(field->width() - 2, 4);
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(field, &enter);
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(field, &drop);
+        break;
+    }
+    }
+    return true;
+}
+
+const char *const AngleFields[] = {"txbDegrees", "txbMinutes", "txbSeconds"};
+
+} // namespace
+
+class TestPaste : public QObject {
+    Q_OBJECT
+private slots:
+    // The text pasted into degrees, minutes and seconds reading 1, 2, 3 with sign "-"; then
+    // degrees|minutes|seconds|sign, or "+X" for X put in as text at the caret; the message.
+    void writtenAngle_data() {
+        columns<QString, QString, QString>("pasted", "after", "message");
+        row("marks and north", "43\u00B014'12.5\"N", "43|14|12.5|", "");
+        row("south", "43\u00B014'12.5\"S", "43|14|12.5|-", "");
+        row("blanks alone", "12 34 56.7", "12|34|56.7|", "");
+        row("degrees and minutes, minus, comma", "-12\u00B030,5'", "12|30,5||-", "");
+        row("primes", "12\u00B034\u203256\u2033", "12|34|56|", "");
+        row("ordinal for the degree mark", "007\u00BA", "007|||", "");
+        row("colons", "12:34:56.7", "12|34|56.7|", "");
+        row("line break after it", "12\u00B030'\r\n", "12|30||", "");
+        row("fullwidth digits", "\uFF11\uFF12\u00B0\uFF13\uFF10\uFF0E\uFF15'", "12|30.5||", "");
+        row("Arabic-Indic digits", "\u0661\u0662 \u0663\u0660\u066B\u0665", "12|30.5||", "");
+        row("degrees at the limit", "12345678\u00B0", "12345678|||", "");
+        row("degrees too long", "123456789\u00B0 1'", "1|2|3|-",
+            "The pasted degrees are longer than 8 characters.");
+        row("seconds too long", "1\u00B02'3.4567\"", "1|2|3|-",
+            "The pasted seconds are longer than 5 characters.");
+        row("plain number", "5.5", "+5.5", "");
+        row("refused text", "12\u00B0x", "+12\u00B0x", "");
+        row("tab ends it", "1\t2", "+1", "");
+    }
+    void writtenAngle() {
+        QFETCH(QString, pasted);
+        QFETCH(QString, after);
+        QFETCH(QString, message);
+        for (const char *name : AngleFields) {
+            for (const Way way : Ways) {
+                const QByteArray where = QByteArray(name) + " way " + QByteArray::number(int(way));
+                LOADED_WINDOW(w);
+                w.setFields("||1|2|3|-");
+                QLineEdit *into = w.field(name);
+                if (!pasteInto(into, pasted, way))
+                    continue;
+                QString expected = "||" + after;
+                if (after.startsWith(u'+')) {
+                    const QStringList before{"1", "2", "3"};
+                    QStringList texts = before;
+                    const qsizetype at = std::find(std::begin(AngleFields), std::end(AngleFields),
+                                                   QByteArray(name)) -
+                                         std::begin(AngleFields);
+                    texts[at] += after.mid(1).left(into->maxLength() - 1);
+                    expected = "||" + texts.join(u'|') + "|-";
+                }
+                QVERIFY2(w.fields() == expected, where + ": " + w.fields().toUtf8());
+                QCOMPARE(w.fake.messages.shown.size(), message.isEmpty() ? 0 : 1);
+                if (!message.isEmpty())
+                    QCOMPARE(w.fake.messages.shown[0].text, message);
+                // One undo in each field brings back what it held.
+                for (const char *field : AngleFields)
+                    QTest::keySequence(w.field(field), QKeySequence::Undo);
+                QVERIFY2(w.fields().startsWith("||1|2|3|"), where + ": " + w.fields().toUtf8());
+            }
+        }
+    }
+
+    // Field, its text with the caret at "|", the clipboard, the text after the paste.
+    void pasteKeepsOneLine_data() {
+        columns<QString, QString, QString, QString>("name", "before", "clipboard", "after");
+        row("trailing CR LF dropped", "txbDegrees", "|", "12.5\r\n", "12.5");
+        row("first line kept", "txbRadians", "|", "1\n2", "1");
+        row("control character dropped", "txbSeconds", "|", QChar(1) + QString(" 5"), " 5");
+        row("text after the caret stays", "txbToAdd", "ab|cd", "1\n2", "ab1cd");
+        row("pasted text that repeats the field", "txbRadians", "a|1b", "1\n2", "a11b");
+        row("field's length first", "txbMinutes", "|", "12.5\r\n", "12.5");
+        row("plain paste as it was", "txbRadians", "1|", "2.5", "12.5");
+        row("tab ends it", "txbRadians", "|", "1\t2", "1");
+        row("leading blank lines skipped", "txbToAdd", "|", "\r\n  \n\n1.5\n2", "1.5");
+        row("all blank", "txbRadians", "|", "\n\n", "");
+        row("fullwidth digits", "txbRadians", "|", "\uFF11\uFF0E\uFF15", "1.5");
+        row("Arabic-Indic digits", "txbToAdd", "|", "\u0661\u066B\u0665", "1.5");
+        row("Persian digits", "txbMinutes", "|", "\u06F1\u06F2", "12");
+    }
+    void pasteKeepsOneLine() {
+        QFETCH(QString, name);
+        QFETCH(QString, before);
+        QFETCH(QString, clipboard);
+        LOADED_WINDOW(w);
+        QLineEdit *field = w.field(name);
+        field->setText(QString(before).remove(u'|'));
+        field->setCursorPosition(int(before.indexOf(u'|')));
+        field->setFocus();
+        QGuiApplication::clipboard()->setText(clipboard);
+        QTest::keySequence(field, QKeySequence(QKeySequence::Paste));
+        QTEST(field->text(), "after");
+        QTest::keyClicks(field, "7"); // typing goes on at the end of the paste
+        QCOMPARE(field->text().indexOf(u'7'), field->cursorPosition() - 1);
+    }
+
+    // Only a paste is brought to ASCII digits: what a person types stays as typed.
+    void typingUnchanged() {
+        LOADED_WINDOW(w);
+        QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, "\u0661\uFF12 3");
+        QApplication::sendEvent(w.field("txbDegrees"), &typed);
+        QCOMPARE(w.field("txbDegrees")->text(), "\u0661\uFF12 3");
+    }
+};
+
+QObject *newTestPaste() {
+    return new TestPaste;
+}
+
+#include "tst_paste.moc"
