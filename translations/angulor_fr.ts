@@ -188,6 +188,22 @@ Qt&apos;s standard options, such as -platform, -display and -style, are accepted
         <extracomment>Title: the caption of the button &quot;Radians to degrees&quot;.</extracomment>
         <translation>Radians en degrés</translation>
     </message>
+    <message>
+        <source>The pasted degrees are longer than %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pasted minutes are longer than %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pasted seconds are longer than %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PosixFileReader</name>
@@ -347,6 +363,13 @@ Qt&apos;s standard options, such as -platform, -display and -style, are accepted
     <message>
         <source>Counts the words, sentences and paragraphs of a text file, lists the words you use most often, and gives the reading ease and the average sentence length of your writing.</source>
         <translation>Compte les mots, les phrases et les paragraphes d’un fichier texte, liste les mots que vous employez le plus souvent et donne l’indice de lisibilité et la longueur moyenne des phrases de vos écrits.</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Paste</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

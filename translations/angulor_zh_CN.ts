@@ -188,6 +188,22 @@ Qt&apos;s standard options, such as -platform, -display and -style, are accepted
         <extracomment>Title: the caption of the button &quot;Radians to degrees&quot;.</extracomment>
         <translation>弧度转角度</translation>
     </message>
+    <message>
+        <source>The pasted degrees are longer than %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pasted minutes are longer than %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pasted seconds are longer than %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PosixFileReader</name>
@@ -347,6 +363,13 @@ Qt&apos;s standard options, such as -platform, -display and -style, are accepted
     <message>
         <source>Counts the words, sentences and paragraphs of a text file, lists the words you use most often, and gives the reading ease and the average sentence length of your writing.</source>
         <translation>统计文本文件中的词数、句数和段落数，列出您最常用的词语，并给出文章的易读度和平均句长。</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Paste</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

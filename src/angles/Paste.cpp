@@ -1,5 +1,6 @@
 #include "Paste.h"
 
+#include "CoreText.h"
 #include "WrittenAngle.h"
 
 namespace Paste {
@@ -39,19 +40,26 @@ std::size_t Characters(std::string_view text) {
     return count;
 }
 
-std::optional<Message> TooLong(const WrittenAngle::Angle &angle, const Limits &limits) {
+// The message names the part; its "%1" is the field's limit, filled in by the window once the
+// text is in the person's language.
+std::optional<Message> TooLong(const WrittenAngle::Angle &angle, const Limits &limits,
+                               std::size_t &limit) {
     const struct {
         const std::string &text;
         std::size_t limit;
-        const char *name;
-    } parts[] = {{angle.degrees, limits.degrees, "degrees"},
-                 {angle.minutes, limits.minutes, "minutes"},
-                 {angle.seconds, limits.seconds, "seconds"}};
+        const char *message;
+    } parts[] = {{angle.degrees, limits.degrees,
+                  CORE_TEXT("Operations", "The pasted degrees are longer than %1 characters.")},
+                 {angle.minutes, limits.minutes,
+                  CORE_TEXT("Operations", "The pasted minutes are longer than %1 characters.")},
+                 {angle.seconds, limits.seconds,
+                  CORE_TEXT("Operations", "The pasted seconds are longer than %1 characters.")}};
     for (const auto &part : parts) {
-        if (Characters(part.text) > part.limit)
-            return Message{"The pasted " + std::string(part.name) + " are longer than " +
-                               std::to_string(part.limit) + " characters.",
-                           "Paste", MessageIcon::Exclamation, Field::None};
+        if (Characters(part.text) > part.limit) {
+            limit = part.limit;
+            return Message{part.message, CORE_TEXT("Operations", "Paste"), MessageIcon::Exclamation,
+                           Field::None};
+        }
     }
     return std::nullopt;
 }
@@ -85,17 +93,18 @@ Outcome Decide(std::string_view pasted, Into into, const Limits &limits) {
         // A plain number stays a paste into the one field.
         if (reading.angle && (reading.angle->marked || reading.angle->numbers > 1)) {
             const WrittenAngle::Angle &angle = *reading.angle;
-            if (auto message = TooLong(angle, limits))
-                return {std::nullopt, std::nullopt, std::move(message)};
+            std::size_t limit = 0;
+            if (auto message = TooLong(angle, limits, limit))
+                return {std::nullopt, std::nullopt, std::move(message), limit};
             Fields fields;
             fields.degrees = angle.degrees;
             fields.minutes = angle.minutes;
             fields.seconds = angle.seconds;
-            fields.sign = angle.negative ? "-" : "";
-            return {std::nullopt, std::move(fields), std::nullopt};
+            fields.sign = std::string(angle.negative ? 1 : 0, '-');
+            return {std::nullopt, std::move(fields), std::nullopt, 0};
         }
     }
-    return {std::move(line), std::nullopt, std::nullopt};
+    return {std::move(line), std::nullopt, std::nullopt, 0};
 }
 
 } // namespace Paste

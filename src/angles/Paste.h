@@ -26,8 +26,10 @@ struct Outcome {
     std::optional<std::string> text;
     // The angle's fields (degrees, minutes, seconds and sign), when the paste is an angle.
     std::optional<Fields> angle;
-    // When the angle does not fit its fields; nothing changes then.
+    // When the angle does not fit its fields; nothing changes then. Its text holds "%1" for
+    // `limit`, the number of characters the part exceeds.
     std::optional<Message> message;
+    std::size_t limit = 0;
 };
 
 // The first line that is not blank, or the first line when all are blank.

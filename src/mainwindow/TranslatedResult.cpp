@@ -13,11 +13,15 @@ std::string translated(const char *context, const std::string &text) {
 
 } // namespace
 
+Message Translated(Message message) {
+    message.text = translated("Operations", message.text);
+    message.title = translated("Operations", message.title);
+    return message;
+}
+
 OperationResult Translated(OperationResult result) {
-    if (result.message) {
-        result.message->text = translated("Operations", result.message->text);
-        result.message->title = translated("Operations", result.message->title);
-    }
+    if (result.message)
+        result.message = Translated(std::move(*result.message));
     // A result line holds no letters but its words.
     for (const std::string_view word : ResultWords::All) {
         const std::string translation = translated("ResultLine", std::string(word));

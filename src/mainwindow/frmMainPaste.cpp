@@ -1,5 +1,6 @@
 #include "PastedDigits.h"
 #include "PastingField.h"
+#include "TranslatedResult.h"
 #include "frmMain.h"
 
 #include <QLabel>
@@ -25,7 +26,9 @@ std::optional<QString> frmMain::fieldPasted(Paste::Into into, const QString &pas
         Paste::Decide(PastedDigits::ascii(pasted).toStdString(), into,
                       {limit(txbDegrees), limit(txbMinutes), limit(txbSeconds)});
     if (outcome.message) {
-        showMessage(*outcome.message);
+        Message message = Translated(*outcome.message);
+        message.text = QString::fromStdString(message.text).arg(outcome.limit).toStdString();
+        showMessage(message);
         return std::nullopt;
     }
     if (outcome.angle) {
