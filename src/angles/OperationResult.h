@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MessageIcon.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,7 +18,6 @@ struct Fields {
 };
 
 enum class Field { None, Radians, ToAdd, Degrees, Minutes, Seconds };
-enum class MessageIcon { None, Information, Exclamation };
 
 struct Message {
     std::string text;

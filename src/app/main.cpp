@@ -2,12 +2,12 @@
 #include "ExitProcessEnder.h"
 #include "FontSubstitutes.h"
 #include "HeldKeyFilter.h"
-#include "KeyboardState.h"
 #include "Platform.h"
 #include "PosixFileReader.h"
 #include "QtClipboard.h"
 #include "QtMessageBoxes.h"
 #include "QtScreen.h"
+#include "X11KeyboardState.h"
 #include "XdgWebLauncher.h"
 #include "frmMain.h"
 

@@ -7,6 +7,7 @@
 #include "Platform.h"
 #include "QS_common.h"
 #include "Twips.h"
+#include "WindowsColour.h"
 #include "weblink.h"
 
 #include <QCloseEvent>
@@ -21,8 +22,6 @@ const QString IntroText = QStringLiteral(
     "Quevrin Systems publishes fourteen Windows programs.  Here are titles, brief descriptions "
     "and URLs.  All of them may be downloaded from our web site at no charge.  If you are "
     "online, click on any item to call up the product page on the web.");
-
-constexpr quint32 Red = 255;
 
 // The keys move the list as the scroll bar's arrows and trough do, whichever control has
 // the focus.
@@ -248,7 +247,7 @@ void frmQSsoftware::lblTitle_Click(int Index) {
     if (!entry)
         return;
     // The title stays red whether or not its page opens.
-    QS_common::SetForeColor(*lblTitle[static_cast<std::size_t>(Index)], Red);
+    QS_common::SetForeColor(*lblTitle[static_cast<std::size_t>(Index)], WindowsColour::Red);
     RequestWebPage(Programs[static_cast<std::size_t>(*entry)].URL);
 }
 

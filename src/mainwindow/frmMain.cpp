@@ -8,6 +8,7 @@
 #include "SignChange.h"
 #include "SpecifySoftware.h"
 #include "WindowPlacement.h"
+#include "WindowsColour.h"
 #include "weblink.h"
 
 #include <QCheckBox>
@@ -23,10 +24,6 @@
 
 namespace {
 
-constexpr quint32 Teal = 0x00808000;
-constexpr quint32 White = 0x00FFFFFF;
-constexpr quint32 NoticeBlue = 0x00D8AD6E;
-
 // The precision is the list position plus 5: one less than the number shown.
 constexpr int PrecisionOfFirstEntry = 5;
 
@@ -38,18 +35,6 @@ void setIfChanged(QLineEdit *field, const std::string &text) {
     const QString newText = QString::fromStdString(text);
     if (field->text() != newText)
         field->setText(newText);
-}
-
-BoxIcon toBoxIcon(MessageIcon icon) {
-    switch (icon) {
-    case MessageIcon::Information:
-        return BoxIcon::Information;
-    case MessageIcon::Exclamation:
-        return BoxIcon::Exclamation;
-    case MessageIcon::None:
-        break;
-    }
-    return BoxIcon::None;
 }
 
 } // namespace
@@ -95,8 +80,8 @@ void frmMain::Form_Load() {
     move(WindowPlacement::StartPosition(platform.screen.availableGeometry(), size(),
                                         platform.screen.logicalDpi()));
 
-    QS_common::SetControlsBackColor(*this, Teal);
-    QS_common::SetControlsForeColor(*this, White);
+    QS_common::SetControlsBackColor(*this, WindowsColour::Teal);
+    QS_common::SetControlsForeColor(*this, WindowsColour::White);
     QS_common::SetControlsFontSize(*this, 10);
     QS_common::SetFontSize(*cmdChangeSign, 8);
     QS_common::SetFontSize(*lblCopyright, 8);
@@ -104,7 +89,7 @@ void frmMain::Form_Load() {
     constexpr bool includeButtons = true;
     QS_common::SetControlsFontName(*this, QStringLiteral("Arial"), includeTextBoxes,
                                    includeButtons);
-    QS_common::SetForeColor(*lblCopyright, NoticeBlue);
+    QS_common::SetForeColor(*lblCopyright, WindowsColour::NoticeBlue);
     QS_common::SetFontSize(*txbOutput, 8);
     QS_common::SetFontSize(*cmdQSsoftware, 8);
     for (QPushButton *button : cmdPlusMinus) {
@@ -224,7 +209,7 @@ void frmMain::applyResult(const OperationResult &result) {
         return;
     const Message &message = *result.message;
     platform.messages.show(this, QString::fromStdString(message.text),
-                           QString::fromStdString(message.title), toBoxIcon(message.icon));
+                           QString::fromStdString(message.title), message.icon);
     if (QLineEdit *field = fieldFor(message.focus))
         focusAtEnd(field);
 }

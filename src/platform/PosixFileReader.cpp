@@ -20,22 +20,22 @@ FileReadResult failure(int number, const char *description) {
 }
 
 FileReadResult fileNotFound() {
-    return failure(53, "File not found");
+    return failure(FileError::FileNotFound, "File not found");
 }
 FileReadResult pathNotFound() {
-    return failure(76, "Path not found");
+    return failure(FileError::PathNotFound, "Path not found");
 }
 FileReadResult permissionDenied() {
-    return failure(70, "Permission denied");
+    return failure(FileError::PermissionDenied, "Permission denied");
 }
 FileReadResult accessError() {
-    return failure(75, "Path/File access error");
+    return failure(FileError::AccessError, "Path/File access error");
 }
 FileReadResult pastEndOfFile() {
-    return failure(62, "Input past end of file");
+    return failure(FileError::PastEndOfFile, "Input past end of file");
 }
 FileReadResult ioError() {
-    return failure(57, "Device I/O error");
+    return failure(FileError::DeviceIOError, "Device I/O error");
 }
 
 FileReadResult openFailure(int error, const QString &path) {
@@ -51,7 +51,7 @@ FileReadResult openFailure(int error, const QString &path) {
         return permissionDenied();
     case EMFILE:
     case ENFILE:
-        return failure(67, "Too many files");
+        return failure(FileError::TooManyFiles, "Too many files");
     default:
         return accessError();
     }

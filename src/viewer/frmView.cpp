@@ -134,13 +134,13 @@ void frmView::setTextName(const QString &name) {
 void frmView::reportReadFailure(int errorNumber, const QString &description) {
     // The current folder comes first on purpose: it says where a relative name was looked for.
     platform.messages.show(this, ViewerText::currentFolderMessage(QDir::currentPath()), QString(),
-                           BoxIcon::None);
-    if (errorNumber == 62)
+                           MessageIcon::None);
+    if (errorNumber == FileError::PastEndOfFile)
         platform.messages.show(this, ViewerText::emptyFileMessage(strFilename),
-                               ViewerText::emptyFileTitle(), BoxIcon::Exclamation);
+                               ViewerText::emptyFileTitle(), MessageIcon::Exclamation);
     else
         platform.messages.show(this, ViewerText::readErrorMessage(errorNumber, description),
-                               ViewerText::readErrorTitle(), BoxIcon::Exclamation);
+                               ViewerText::readErrorTitle(), MessageIcon::Exclamation);
     hide();
 }
 

@@ -5,6 +5,7 @@
 #include "ProgramList.h"
 #include "StandInOpener.h"
 #include "Twips.h"
+#include "WindowsColour.h"
 #include "XdgWebLauncher.h"
 #include "frmQSsoftware.h"
 #include "weblink.h"

@@ -46,7 +46,8 @@ bool shownAndLoaded(frmView &view) {
 
 // Records each box, and activates the viewer again on closing it, as a real modal box does.
 struct ReactivatingMessages : FakeMessageBoxes {
-    void show(QWidget *parent, const QString &text, const QString &title, BoxIcon icon) override {
+    void show(QWidget *parent, const QString &text, const QString &title,
+              MessageIcon icon) override {
         FakeMessageBoxes::show(parent, text, title, icon);
         QEvent activate(QEvent::WindowActivate);
         QCoreApplication::sendEvent(parent, &activate);
