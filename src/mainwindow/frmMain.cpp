@@ -66,8 +66,7 @@ void frmMain::connectHandlers() {
     connect(chkRoundToMinutes, &QCheckBox::toggled, this, &frmMain::chkRoundToMinutes_Click);
     connect(chkDecimal, &QCheckBox::toggled, this, &frmMain::chkDecimal_Click);
 
-    for (QLineEdit *field : {txbRadians, txbDegrees, txbMinutes, txbSeconds})
-        field->installEventFilter(this);
+    watchFieldKeys();
     connect(lblCopyright, &ClickLabel::clicked, this, &frmMain::lblCopyright_Click);
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &frmMain::sessionEnding);
 }
