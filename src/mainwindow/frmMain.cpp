@@ -195,14 +195,7 @@ void frmMain::applyResult(const OperationResult &result) {
     if (lblSign->text() != sign)
         lblSign->setText(sign);
 
-    // A comma-mode result also turns the points of earlier lines into commas, in place;
-    // only the lines that may still hold one are read. Any other result only appends.
-    if (result.outputToComma) {
-        OutputBox::Apply(*txbOutput, outputPoints->from(), result);
-        outputPoints->noneLeft();
-    } else if (!result.append.empty()) {
-        OutputBox::Apply(*txbOutput, std::nullopt, result);
-    }
+    OutputBox::Apply(*txbOutput, *outputPoints, result);
 
     if (!result.message)
         return;
