@@ -1,6 +1,8 @@
 #pragma once
 
-#include "Twips.h"
+#include "DesignLayout.h"
+
+#include <array>
 
 // The catalogue window's design, in twips. The window is drawn without a frame of its own, so
 // its outer width is the client width.
@@ -19,6 +21,15 @@ inline constexpr Twips::Rect cmdClose{4035, 5880, 1125, 360};
 inline constexpr Twips::Rect VScroll{8620, 0, 255, 4455};
 inline constexpr Twips::Rect lblTitle{0, 0, 8520, 300};
 inline constexpr Twips::Rect lblDescription{0, 300, 8520, 1050};
+// The titles in view follow Close in the keyboard order.
+inline constexpr std::array<DesignPlace, 6> places{{
+    {"lblIntro", lblIntro},
+    {"PicBox", PicBox},
+    {"VScroll", VScroll},
+    {"cmdClose", cmdClose},
+    {"lblTitle(0)", lblTitle},
+    {"lblDescription(0)", lblDescription},
+}};
 
 // How the places hang together: 200 to spare on the right, the list below the introduction
 // and as wide, the scroll bar down the list's right edge, 100 between the entries and the bar,

@@ -62,20 +62,25 @@ frmQSsoftware::frmQSsoftware(QWidget *opener, Platform &platform)
 
 void frmQSsoftware::createControls() {
     lblIntro = new QLabel(this);
+    lblIntro->setObjectName(QStringLiteral("lblIntro"));
     lblIntro->setWordWrap(true);
     lblIntro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblIntro->setTextFormat(Qt::PlainText);
     lblIntro->setFont(DesignFont(QStringLiteral("Lucida Sans"), CatalogueLayout::fontPoints));
 
     PicBox = new QWidget(this);
+    PicBox->setObjectName(QStringLiteral("PicBox"));
     VScroll = new QScrollBar(Qt::Vertical, PicBox);
+    VScroll->setObjectName(QStringLiteral("VScroll"));
     // The list follows the thumb only when it is let go.
     VScroll->setTracking(false);
 
     auto *title = new ClickLabel(PicBox);
     title->setFont(
         DesignFont(QStringLiteral("Lucida Sans"), CatalogueLayout::fontPoints, QFont::Bold));
+    title->setObjectName(QStringLiteral("lblTitle(0)"));
     auto *description = new ClickLabel(PicBox);
+    description->setObjectName(QStringLiteral("lblDescription(0)"));
     description->setFont(DesignFont(QStringLiteral("Lucida Sans"), CatalogueLayout::fontPoints));
     for (ClickLabel *label : {title, description}) {
         label->setWordWrap(true);
@@ -86,6 +91,7 @@ void frmQSsoftware::createControls() {
     lblDescription.push_back(description);
 
     cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setFont(DesignFont(QStringLiteral("Tahoma"), CatalogueLayout::fontPoints));
     cmdClose->setAutoDefault(true);
     cmdClose->setDefault(true);
@@ -130,9 +136,6 @@ void frmQSsoftware::showEvent(QShowEvent *event) {
 void frmQSsoftware::Form_Load() {
     namespace Layout = CatalogueLayout;
     const auto px = [this](int twips) { return Twips::toPixels(twips, dpi); };
-    const auto place = [this](QWidget *widget, const Twips::Rect &r) {
-        widget->setGeometry(Twips::toPixels(r, dpi));
-    };
 
     lblIntro->setText(IntroText);
     QFont introFont = lblIntro->font();
@@ -157,15 +160,11 @@ void frmQSsoftware::Form_Load() {
                           platform.screen.availableGeometryAt(opener->frameGeometry().center())));
     }
 
-    place(lblIntro, Layout::lblIntro);
-    place(PicBox, Layout::PicBox);
-    place(lblTitle[0], Layout::lblTitle);
-    place(lblDescription[0], Layout::lblDescription);
+    DesignLayout::apply(*this, Layout::places, dpi);
     QS_common::SetForeColor(*lblTitle[0], lngTitleForeColor);
     for (QWidget *label :
          std::initializer_list<QWidget *>{lblIntro, lblTitle[0], lblDescription[0]})
         QS_common::SetBackColor(*label, mainBack);
-    place(cmdClose, Layout::cmdClose);
 
     TopIndex = 0;
     ProgramCount = BuildProgramList(SiteURL, Programs);
@@ -184,7 +183,6 @@ void frmQSsoftware::Form_Load() {
         lblDescription[slot]->show();
     }
 
-    place(VScroll, Layout::VScroll);
     VScroll->setRange(0, CatalogueScroll::maximum(ProgramCount));
     VScroll->setValue(0);
     VScroll->setSingleStep(1);

@@ -129,19 +129,5 @@ void frmMain::applyLayout() {
     const double dpi = platform.screen.logicalDpi();
     setFixedSize(Twips::toPixels(frmMainLayout::clientWidth, dpi),
                  Twips::toPixels(frmMainLayout::clientHeight, dpi));
-
-    QWidget *previous = nullptr;
-    for (const frmMainLayout::Place &place : frmMainLayout::places) {
-        const QString name =
-            QString::fromLatin1(place.name.data(), static_cast<qsizetype>(place.name.size()));
-        auto *control = findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
-        if (!control)
-            qFatal("The layout of frmMain names no control of it: %s", qPrintable(name));
-        control->setGeometry(Twips::toPixels(place.rect, dpi));
-        if (!(control->focusPolicy() & Qt::TabFocus))
-            continue;
-        if (previous)
-            setTabOrder(previous, control);
-        previous = control;
-    }
+    DesignLayout::apply(*this, frmMainLayout::places, dpi);
 }

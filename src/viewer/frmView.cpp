@@ -33,13 +33,8 @@ frmView::frmView(Platform &platform, QWidget *parent)
     txbText1->setTabChangesFocus(true);
     txbText1->viewport()->installEventFilter(this);
 
-    place(txbText1, frmViewLayout::txbText1);
-    place(cmdClose, frmViewLayout::cmdClose);
-    place(cmdCopyToClipboard, frmViewLayout::cmdCopyToClipboard);
+    DesignLayout::apply(*this, frmViewLayout::places, platform.screen.logicalDpi());
     resize(toPixels(frmViewLayout::clientWidth), toPixels(frmViewLayout::clientHeight));
-
-    setTabOrder(txbText1, cmdClose);
-    setTabOrder(cmdClose, cmdCopyToClipboard);
     txbText1->setFocus();
 
     connectHandlers();
@@ -207,10 +202,6 @@ void frmView::setCopyCaption(bool forSelection) {
     cmdCopyToClipboard->resize(toPixels(forSelection ? frmViewLayout::copySelectionWidth
                                                      : frmViewLayout::cmdCopyToClipboard.width),
                                cmdCopyToClipboard->height());
-}
-
-void frmView::place(QWidget *control, const Twips::Rect &rect) {
-    control->setGeometry(Twips::toPixels(rect, platform.screen.logicalDpi()));
 }
 
 int frmView::toPixels(int twips) const {

@@ -45,7 +45,6 @@ private:
     void makeTextReadOnly();
     void reportReadFailure(int errorNumber, const QString &description);
     void setCopyCaption(bool forSelection);
-    void place(QWidget *control, const Twips::Rect &rect);
     int toPixels(int twips) const;
 
     Platform &platform;

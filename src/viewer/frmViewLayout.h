@@ -1,6 +1,8 @@
 #pragma once
 
-#include "Twips.h"
+#include "DesignLayout.h"
+
+#include <array>
 
 // The viewer's design, in twips.
 namespace frmViewLayout {
@@ -12,6 +14,11 @@ inline constexpr int clientHeight = 6585;
 inline constexpr Twips::Rect txbText1{105, 105, 11460, 5760};
 inline constexpr Twips::Rect cmdClose{9825, 6000, 1740, 330};
 inline constexpr Twips::Rect cmdCopyToClipboard{120, 6000, 3270, 330};
+inline constexpr std::array<DesignPlace, 3> places{{
+    {"txbText1", txbText1},
+    {"cmdClose", cmdClose},
+    {"cmdCopyToClipboard", cmdCopyToClipboard},
+}};
 
 inline constexpr int minimumWidth = 8000; // outer size, kept on every resize
 inline constexpr int minimumHeight = 2000;
