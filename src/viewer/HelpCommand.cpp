@@ -15,7 +15,10 @@ void HelpCommand::run() {
     if (view && view->unloaded())
         delete view;
     if (!view)
-        view = new frmView(platform);
+        view = new frmView(platform, {.strFilename = QCoreApplication::applicationDirPath() +
+                                                     QStringLiteral("/ang_help.txt"),
+                                      .blnCopyToClipboardInvisible = true,
+                                      .textName = QStringLiteral("Help text")});
 
     if (view->isMinimized())
         view->setWindowState(view->windowState() & ~Qt::WindowMinimized);
@@ -29,10 +32,7 @@ void HelpCommand::run() {
         view->move(KeptOnScreen(QRect(QPoint(main.left(), main.top() + main.height()), frame),
                                 platform.screen.availableGeometryAt(main.center())));
     }
-    view->strFilename = QCoreApplication::applicationDirPath() + QStringLiteral("/ang_help.txt");
     view->setWindowTitle(QStringLiteral("Help for ANG"));
-    view->blnCopyToClipboardInvisible = true;
-    view->setTextName(QStringLiteral("Help text"));
     view->setWindowIcon(mainWindow.windowIcon());
     view->show();
     view->raise();

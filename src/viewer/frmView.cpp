@@ -14,15 +14,18 @@
 #include <QTextDocumentFragment>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
-frmView::frmView(Platform &platform, QWidget *parent)
-    : QWidget(parent), platform(platform), txbText1(new QPlainTextEdit(this)),
-      cmdClose(new QPushButton(QStringLiteral("Close"), this)),
+frmView::frmView(Platform &platform, ViewerSettings settings, QWidget *parent)
+    : QWidget(parent), platform(platform), strFilename(std::move(settings.strFilename)),
+      blnCopyToClipboardInvisible(settings.blnCopyToClipboardInvisible),
+      txbText1(new QPlainTextEdit(this)), cmdClose(new QPushButton(QStringLiteral("Close"), this)),
       cmdCopyToClipboard(new QPushButton(QStringLiteral("Copy to clipboard"), this)) {
     setWindowTitle(QStringLiteral("Viewing"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(DesignFont(QStringLiteral("Arial"), frmViewLayout::fontPoints));
     txbText1->setObjectName(QStringLiteral("txbText1"));
+    txbText1->setAccessibleName(settings.textName);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdCopyToClipboard->setObjectName(QStringLiteral("cmdCopyToClipboard"));
     cmdClose->setFont(DesignFont(QStringLiteral("Tahoma"), frmViewLayout::fontPoints));
@@ -120,10 +123,6 @@ void frmView::Form_Activate() {
 void frmView::makeTextReadOnly() {
     txbText1->setReadOnly(true);
     txbText1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-}
-
-void frmView::setTextName(const QString &name) {
-    txbText1->setAccessibleName(name);
 }
 
 void frmView::reportReadFailure(int errorNumber, const QString &description) {

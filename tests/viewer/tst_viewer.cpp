@@ -134,10 +134,9 @@ private slots:
         QFETCH(QString, content);
         Rig rig;
         rig.fakes.files.next = {errorNumber, description, content, false};
-        frmView view(rig.withFakes);
-        view.strFilename = QStringLiteral("/data/empty.txt");
+        frmView view(rig.withFakes, {.strFilename = QStringLiteral("/data/empty.txt")});
         QVERIFY(shownAndLoaded(view));
-        QCOMPARE(rig.fakes.files.paths, QStringList{view.strFilename});
+        QCOMPARE(rig.fakes.files.paths, QStringList{"/data/empty.txt"});
         QTEST(textBox(view)->toPlainText(), "text");
         QTEST(boxes(rig.messages), "boxes");
         QCOMPARE(view.isVisible(), rig.messages.shown.isEmpty());
