@@ -10,11 +10,12 @@ CatalogueOpener::~CatalogueOpener() = default;
 
 void CatalogueOpener::showModal() {
     if (!catalogue)
-        catalogue = std::make_unique<frmQSsoftware>(mainWindow, platform);
-    catalogue->blnIntroFontBold = false;
-    catalogue->lngIntroForeColor = WindowsColour::Yellow;
-    catalogue->lngTitleForeColor = WindowsColour::Yellow;
-    catalogue->lngDescriptionForeColor = WindowsColour::White;
+        catalogue = std::make_unique<frmQSsoftware>(
+            mainWindow, platform,
+            CatalogueSettings{.blnIntroFontBold = false,
+                              .lngIntroForeColor = WindowsColour::Yellow,
+                              .lngTitleForeColor = WindowsColour::Yellow,
+                              .lngDescriptionForeColor = WindowsColour::White});
     catalogue->exec();
     if (catalogue->closedFromTitleBar())
         catalogue.reset();

@@ -48,8 +48,11 @@ QColor foreColorOf(const QWidget *widget) {
 
 } // namespace
 
-frmQSsoftware::frmQSsoftware(QWidget *opener, Platform &platform)
-    : QDialog(nullptr), opener(opener), platform(platform), dpi(platform.screen.logicalDpi()) {
+frmQSsoftware::frmQSsoftware(QWidget *opener, Platform &platform, const CatalogueSettings &settings)
+    : QDialog(nullptr), blnIntroFontBold(settings.blnIntroFontBold),
+      lngIntroForeColor(settings.lngIntroForeColor), lngTitleForeColor(settings.lngTitleForeColor),
+      lngDescriptionForeColor(settings.lngDescriptionForeColor), opener(opener), platform(platform),
+      dpi(platform.screen.logicalDpi()) {
     setWindowTitle(QStringLiteral("Quevrin Systems Software"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -58,6 +61,7 @@ frmQSsoftware::frmQSsoftware(QWidget *opener, Platform &platform)
     setFixedSize(Twips::toPixels(CatalogueLayout::clientWidth, dpi),
                  Twips::toPixels(CatalogueLayout::clientHeight, dpi));
     createControls();
+    Form_Load();
 }
 
 void frmQSsoftware::createControls() {
@@ -97,8 +101,9 @@ void frmQSsoftware::createControls() {
     cmdClose->setDefault(true);
 }
 
-ClickLabel *frmQSsoftware::newSlotLabel(ClickLabel *model) {
+ClickLabel *frmQSsoftware::newSlotLabel(ClickLabel *model, const QString &name) {
     auto *label = new ClickLabel(PicBox);
+    label->setObjectName(name);
     label->setFont(model->font());
     label->setPalette(model->palette());
     label->setAutoFillBackground(model->autoFillBackground());
@@ -123,14 +128,6 @@ void frmQSsoftware::connectHandlers() {
         connect(lblDescription[static_cast<std::size_t>(i)], &ClickLabel::clicked, this,
                 [this, i] { lblDescription_Click(i); });
     }
-}
-
-void frmQSsoftware::showEvent(QShowEvent *event) {
-    if (!built) {
-        built = true;
-        Form_Load();
-    }
-    QDialog::showEvent(event);
 }
 
 void frmQSsoftware::Form_Load() {
@@ -172,8 +169,9 @@ void frmQSsoftware::Form_Load() {
     for (int i = 0; i < ProgramCount; ++i) {
         const auto slot = static_cast<std::size_t>(i);
         if (i > 0) {
-            lblTitle.push_back(newSlotLabel(lblTitle[0]));
-            lblDescription.push_back(newSlotLabel(lblDescription[0]));
+            lblTitle.push_back(newSlotLabel(lblTitle[0], QStringLiteral("lblTitle(%1)").arg(i)));
+            lblDescription.push_back(
+                newSlotLabel(lblDescription[0], QStringLiteral("lblDescription(%1)").arg(i)));
         }
         lblTitle[slot]->move(lblTitle[0]->x(), px(Layout::slotTitleTop(i)));
         lblTitle[slot]->setText(Programs[slot].Title);

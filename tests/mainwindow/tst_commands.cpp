@@ -463,7 +463,7 @@ private slots:
             if (way == Way::CatalogueTitleBar)
                 catalogue->close();
             else
-                catalogue->cmdClose->click();
+                catalogue->findChild<QPushButton *>("cmdClose")->click();
         });
         if (way == Way::CloseBox)
             m.window.windowHandle()->close();
