@@ -23,6 +23,16 @@ namespace DesignLayout {
 // is a fault of the table and stops the program.
 void apply(QWidget &window, std::span<const DesignPlace> places, double logicalDpi);
 
+// The place of the control named `name`; a name the table lacks does not compile.
+template <std::size_t N>
+consteval Twips::Rect placeOf(const std::array<DesignPlace, N> &places, std::string_view name) {
+    for (const DesignPlace &place : places) {
+        if (place.name == name)
+            return place.rect;
+    }
+    throw "no such control in the table";
+}
+
 template <std::size_t N> constexpr bool eachOnce(const std::array<DesignPlace, N> &places) {
     for (std::size_t i = 0; i < N; ++i) {
         for (std::size_t j = 0; j < i; ++j) {
