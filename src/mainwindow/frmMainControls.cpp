@@ -131,3 +131,9 @@ void frmMain::applyLayout() {
                  Twips::toPixels(frmMainLayout::clientHeight, dpi));
     DesignLayout::apply(*this, frmMainLayout::places, dpi);
 }
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == cboDecimalPlaces && event->type() == QEvent::Wheel)
+        return !cboDecimalPlaces->hasFocus();
+    return QWidget::eventFilter(watched, event);
+}
