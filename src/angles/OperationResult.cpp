@@ -2,24 +2,23 @@
 
 #include "NumberText.h"
 
-std::vector<std::size_t> CommasInPlace(std::string_view earlier, const OperationResult &result) {
-    std::vector<std::size_t> offsets;
-    if (!result.outputToComma)
-        return offsets;
+OutputEdit EditOutput(std::string_view earlier, const OperationResult &result) {
+    OutputEdit edit;
+    if (!result.outputToComma) {
+        edit.appended = result.append;
+        return edit;
+    }
     for (std::size_t at = earlier.find('.'); at != std::string_view::npos;
          at = earlier.find('.', at + 1))
-        offsets.push_back(at);
-    return offsets;
-}
-
-std::string AppendedText(const OperationResult &result) {
-    return result.outputToComma ? NumberText::NormaliseSeparator(result.append, true)
-                                : result.append;
+        edit.commas.push_back(at);
+    edit.appended = NumberText::NormaliseSeparator(result.append, true);
+    return edit;
 }
 
 std::string ApplyToOutput(std::string_view output, const OperationResult &result) {
+    const OutputEdit edit = EditOutput(output, result);
     std::string text(output);
-    for (const std::size_t at : CommasInPlace(output, result))
+    for (const std::size_t at : edit.commas)
         text[at] = ',';
-    return text + AppendedText(result);
+    return text + edit.appended;
 }

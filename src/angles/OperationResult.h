@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MessageIcon.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,7 +18,6 @@ struct Fields {
 };
 
 enum class Field { None, Radians, ToAdd, Degrees, Minutes, Seconds };
-enum class MessageIcon { None, Information, Exclamation };
 
 struct Message {
     std::string text;
@@ -34,11 +35,16 @@ struct OperationResult {
     std::optional<Message> message;
 };
 
-// A result is applied in place, so that a long output is never set again: CommasInPlace gives
-// the byte offsets of the characters of `earlier` (any part of the output as it stood before
-// the result, a line say) that become ","; AppendedText is what then follows at the end.
-std::vector<std::size_t> CommasInPlace(std::string_view earlier, const OperationResult &result);
-std::string AppendedText(const OperationResult &result);
+// What a result changes in the output, the one rule for it: the byte offsets, in ascending
+// order, of the characters of `earlier` that become "," (a comma-mode result turns every "."
+// of the output into ","), and the text that then follows at the end. `earlier` is the output
+// as it stood before the result, or its lines from one on when those before hold no ".", so
+// that the output box applies the edit in place and a long output is never set again.
+struct OutputEdit {
+    std::vector<std::size_t> commas;
+    std::string appended;
+};
+OutputEdit EditOutput(std::string_view earlier, const OperationResult &result);
 
-// Both at once, on a whole output text.
+// The edit applied to a whole output text.
 std::string ApplyToOutput(std::string_view output, const OperationResult &result);

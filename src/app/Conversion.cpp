@@ -143,7 +143,7 @@ Line convert(Direction direction, std::string_view value, const OutputOptions &o
     result = Translated(std::move(result));
     if (result.message)
         return {std::move(result.message->text), true};
-    std::string text = AppendedText(result);
+    std::string text = EditOutput({}, result).appended;
     if (text.ends_with("\r\n"))
         text.replace(text.size() - 2, 2, "\n");
     return {std::move(text), false};

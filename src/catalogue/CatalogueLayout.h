@@ -1,6 +1,8 @@
 #pragma once
 
-#include "Twips.h"
+#include "DesignLayout.h"
+
+#include <array>
 
 // The catalogue window's design, in twips. The window is drawn without a frame of its own, so
 // its outer width is the client width.
@@ -12,13 +14,22 @@ inline constexpr int clientHeight = 6420;
 inline constexpr int offsetLeft = 100;
 inline constexpr int offsetTop = 400;
 
-inline constexpr Twips::Rect lblIntro{120, 120, 8875, 810};
-inline constexpr Twips::Rect PicBox{120, 1200, 8875, 4455};
-inline constexpr Twips::Rect cmdClose{4035, 5880, 1125, 360};
-// Within PicBox: the scroll bar, and the title and description of the first slot.
-inline constexpr Twips::Rect VScroll{8620, 0, 255, 4455};
-inline constexpr Twips::Rect lblTitle{0, 0, 8520, 300};
-inline constexpr Twips::Rect lblDescription{0, 300, 8520, 1050};
+// The scroll bar and the first slot's title and description lie within PicBox. The titles in
+// view follow Close in the keyboard order.
+inline constexpr std::array<DesignPlace, 6> places{{
+    {"lblIntro", {120, 120, 8875, 810}},
+    {"PicBox", {120, 1200, 8875, 4455}},
+    {"VScroll", {8620, 0, 255, 4455}},
+    {"cmdClose", {4035, 5880, 1125, 360}},
+    {"lblTitle(0)", {0, 0, 8520, 300}},
+    {"lblDescription(0)", {0, 300, 8520, 1050}},
+}};
+inline constexpr Twips::Rect lblIntro = DesignLayout::placeOf(places, "lblIntro");
+inline constexpr Twips::Rect PicBox = DesignLayout::placeOf(places, "PicBox");
+inline constexpr Twips::Rect VScroll = DesignLayout::placeOf(places, "VScroll");
+inline constexpr Twips::Rect cmdClose = DesignLayout::placeOf(places, "cmdClose");
+inline constexpr Twips::Rect lblTitle = DesignLayout::placeOf(places, "lblTitle(0)");
+inline constexpr Twips::Rect lblDescription = DesignLayout::placeOf(places, "lblDescription(0)");
 
 // How the places hang together: 200 to spare on the right, the list below the introduction
 // and as wide, the scroll bar down the list's right edge, 100 between the entries and the bar,

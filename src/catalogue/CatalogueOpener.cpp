@@ -1,5 +1,6 @@
 #include "CatalogueOpener.h"
 
+#include "WindowsColour.h"
 #include "frmQSsoftware.h"
 
 CatalogueOpener::CatalogueOpener(QWidget *mainWindow, Platform &platform)
@@ -9,11 +10,12 @@ CatalogueOpener::~CatalogueOpener() = default;
 
 void CatalogueOpener::showModal() {
     if (!catalogue)
-        catalogue = std::make_unique<frmQSsoftware>(mainWindow, platform);
-    catalogue->blnIntroFontBold = false;
-    catalogue->lngIntroForeColor = 65535;
-    catalogue->lngTitleForeColor = 65535;
-    catalogue->lngDescriptionForeColor = 16777215;
+        catalogue = std::make_unique<frmQSsoftware>(
+            mainWindow, platform,
+            CatalogueSettings{.blnIntroFontBold = false,
+                              .lngIntroForeColor = WindowsColour::Yellow,
+                              .lngTitleForeColor = WindowsColour::Yellow,
+                              .lngDescriptionForeColor = WindowsColour::White});
     catalogue->exec();
     if (catalogue->closedFromTitleBar())
         catalogue.reset();

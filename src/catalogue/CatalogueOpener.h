@@ -13,8 +13,8 @@ public:
     CatalogueOpener(QWidget *mainWindow, Platform &platform);
     ~CatalogueOpener();
 
-    // Assigns the four settings both openers use and shows the window modally; returns when
-    // it has been hidden or closed.
+    // Builds the window, when there is none, with the four settings both openers use, and
+    // shows it modally; returns when it has been hidden or closed.
     void showModal();
 
     // The window as it stands, or null before the first showing and after a title-bar close.

@@ -7,6 +7,7 @@
 #include "Platform.h"
 #include "QS_common.h"
 #include "Twips.h"
+#include "WindowsColour.h"
 #include "weblink.h"
 
 #include <QCloseEvent>
@@ -23,8 +24,6 @@ const char *const IntroText = QT_TRANSLATE_NOOP(
     "Quevrin Systems publishes fourteen Windows programs.  Here are titles, brief descriptions "
     "and URLs.  All of them may be downloaded from our web site at no charge.  If you are "
     "online, click on any item to call up the product page on the web.");
-
-constexpr quint32 Red = 255;
 
 // The keys move the list as the scroll bar's arrows and trough do, whichever control has
 // the focus.
@@ -51,8 +50,11 @@ QColor foreColorOf(const QWidget *widget) {
 
 } // namespace
 
-frmQSsoftware::frmQSsoftware(QWidget *opener, Platform &platform)
-    : QDialog(nullptr), opener(opener), platform(platform), dpi(platform.screen.logicalDpi()) {
+frmQSsoftware::frmQSsoftware(QWidget *opener, Platform &platform, const CatalogueSettings &settings)
+    : QDialog(nullptr), blnIntroFontBold(settings.blnIntroFontBold),
+      lngIntroForeColor(settings.lngIntroForeColor), lngTitleForeColor(settings.lngTitleForeColor),
+      lngDescriptionForeColor(settings.lngDescriptionForeColor), opener(opener), platform(platform),
+      dpi(platform.screen.logicalDpi()) {
     setWindowTitle(QStringLiteral("Quevrin Systems Software"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -61,24 +63,30 @@ frmQSsoftware::frmQSsoftware(QWidget *opener, Platform &platform)
     setFixedSize(Twips::toPixels(CatalogueLayout::clientWidth, dpi),
                  Twips::toPixels(CatalogueLayout::clientHeight, dpi));
     createControls();
+    Form_Load();
 }
 
 void frmQSsoftware::createControls() {
     lblIntro = new QLabel(this);
+    lblIntro->setObjectName(QStringLiteral("lblIntro"));
     lblIntro->setWordWrap(true);
     lblIntro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblIntro->setTextFormat(Qt::PlainText);
     lblIntro->setFont(DesignFont(QStringLiteral("Lucida Sans"), CatalogueLayout::fontPoints));
 
     PicBox = new QWidget(this);
+    PicBox->setObjectName(QStringLiteral("PicBox"));
     VScroll = new QScrollBar(Qt::Vertical, PicBox);
+    VScroll->setObjectName(QStringLiteral("VScroll"));
     // The list follows the thumb only when it is let go.
     VScroll->setTracking(false);
 
     auto *title = new ClickLabel(PicBox);
     title->setFont(
         DesignFont(QStringLiteral("Lucida Sans"), CatalogueLayout::fontPoints, QFont::Bold));
+    title->setObjectName(QStringLiteral("lblTitle(0)"));
     auto *description = new ClickLabel(PicBox);
+    description->setObjectName(QStringLiteral("lblDescription(0)"));
     description->setFont(DesignFont(QStringLiteral("Lucida Sans"), CatalogueLayout::fontPoints));
     for (ClickLabel *label : {title, description}) {
         label->setWordWrap(true);
@@ -89,13 +97,15 @@ void frmQSsoftware::createControls() {
     lblDescription.push_back(description);
 
     cmdClose = new QPushButton(tr("Close", "small button"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setFont(DesignFont(QStringLiteral("Tahoma"), CatalogueLayout::fontPoints));
     cmdClose->setAutoDefault(true);
     cmdClose->setDefault(true);
 }
 
-ClickLabel *frmQSsoftware::newSlotLabel(ClickLabel *model) {
+ClickLabel *frmQSsoftware::newSlotLabel(ClickLabel *model, const QString &name) {
     auto *label = new ClickLabel(PicBox);
+    label->setObjectName(name);
     label->setFont(model->font());
     label->setPalette(model->palette());
     label->setAutoFillBackground(model->autoFillBackground());
@@ -122,20 +132,9 @@ void frmQSsoftware::connectHandlers() {
     }
 }
 
-void frmQSsoftware::showEvent(QShowEvent *event) {
-    if (!built) {
-        built = true;
-        Form_Load();
-    }
-    QDialog::showEvent(event);
-}
-
 void frmQSsoftware::Form_Load() {
     namespace Layout = CatalogueLayout;
     const auto px = [this](int twips) { return Twips::toPixels(twips, dpi); };
-    const auto place = [this](QWidget *widget, const Twips::Rect &r) {
-        widget->setGeometry(Twips::toPixels(r, dpi));
-    };
 
     lblIntro->setText(tr(IntroText));
     QFont introFont = lblIntro->font();
@@ -160,15 +159,11 @@ void frmQSsoftware::Form_Load() {
                           platform.screen.availableGeometryAt(opener->frameGeometry().center())));
     }
 
-    place(lblIntro, Layout::lblIntro);
-    place(PicBox, Layout::PicBox);
-    place(lblTitle[0], Layout::lblTitle);
-    place(lblDescription[0], Layout::lblDescription);
+    DesignLayout::apply(*this, Layout::places, dpi);
     QS_common::SetForeColor(*lblTitle[0], lngTitleForeColor);
     for (QWidget *label :
          std::initializer_list<QWidget *>{lblIntro, lblTitle[0], lblDescription[0]})
         QS_common::SetBackColor(*label, mainBack);
-    place(cmdClose, Layout::cmdClose);
 
     TopIndex = 0;
     ProgramCount = BuildProgramList(SiteURL, Programs);
@@ -176,8 +171,9 @@ void frmQSsoftware::Form_Load() {
     for (int i = 0; i < ProgramCount; ++i) {
         const auto slot = static_cast<std::size_t>(i);
         if (i > 0) {
-            lblTitle.push_back(newSlotLabel(lblTitle[0]));
-            lblDescription.push_back(newSlotLabel(lblDescription[0]));
+            lblTitle.push_back(newSlotLabel(lblTitle[0], QStringLiteral("lblTitle(%1)").arg(i)));
+            lblDescription.push_back(
+                newSlotLabel(lblDescription[0], QStringLiteral("lblDescription(%1)").arg(i)));
         }
         lblTitle[slot]->move(lblTitle[0]->x(), px(Layout::slotTitleTop(i)));
         lblTitle[slot]->setText(Programs[slot].Title);
@@ -187,7 +183,6 @@ void frmQSsoftware::Form_Load() {
         lblDescription[slot]->show();
     }
 
-    place(VScroll, Layout::VScroll);
     VScroll->setRange(0, CatalogueScroll::maximum(ProgramCount));
     VScroll->setValue(0);
     VScroll->setSingleStep(1);
@@ -296,7 +291,7 @@ void frmQSsoftware::lblTitle_Click(int Index) {
     if (!entry)
         return;
     // The title stays red whether or not its page opens.
-    QS_common::SetForeColor(*lblTitle[static_cast<std::size_t>(Index)], Red);
+    QS_common::SetForeColor(*lblTitle[static_cast<std::size_t>(Index)], WindowsColour::Red);
     RequestWebPage(Programs[static_cast<std::size_t>(*entry)].URL);
 }
 

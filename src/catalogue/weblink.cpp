@@ -61,7 +61,7 @@ void Launch(const QString &address, Caller caller, Platform &platform, QWidget *
         return;
     const int code = platform.web.open(address);
     if (const auto message = LaunchFailureMessage(code, address, caller))
-        platform.messages.show(parent, *message, LaunchFailureTitle(), BoxIcon::Exclamation);
+        platform.messages.show(parent, *message, LaunchFailureTitle(), MessageIcon::Exclamation);
 }
 
 void OpenWebPage(const QString &url, Platform &platform, QWidget *parent) {

@@ -1,10 +1,13 @@
 #include "OutputBox.h"
 
 #include "OperationResult.h"
+#include "PointWatch.h"
 
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +30,19 @@ void caretToEnd(QPlainTextEdit &box) {
     box.ensureCursorVisible();
 }
 
+// The lines from the one that holds `from` on, as the core reads the output: UTF-8, "\n"
+// between lines.
+std::string linesFrom(const QTextDocument &document, int from) {
+    std::string lines;
+    const QTextBlock first = document.findBlock(from);
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        if (block != first)
+            lines += '\n';
+        lines += block.text().toStdString();
+    }
+    return lines;
+}
+
 // A run of consecutive lines that hold characters the core turns into commas, and their text
 // with those commas in place.
 struct Run {
@@ -35,28 +51,33 @@ struct Run {
     QString text;
 };
 
-// The runs from the line that holds `from` on. The core counts in UTF-8 bytes, the box in
-// UTF-16 units.
-std::vector<Run> commaRuns(const QTextDocument &document, int from, const OperationResult &result) {
+// The runs of the lines from the one that holds `from` on, which the core read as `lines`. The
+// core counts in UTF-8 bytes, the box in UTF-16 units, so the lines are matched one by one.
+std::vector<Run> commaRuns(const QTextDocument &document, int from, std::string lines,
+                           const std::vector<std::size_t> &commas) {
+    for (const std::size_t at : commas)
+        lines[at] = ',';
     std::vector<Run> runs;
+    auto comma = commas.begin();
+    std::size_t lineStart = 0;
     bool inRun = false;
-    for (QTextBlock block = document.findBlock(from); block.isValid(); block = block.next()) {
-        const std::string line = block.text().toStdString();
-        const auto offsets = CommasInPlace(line, result);
-        if (offsets.empty()) {
-            inRun = false;
-            continue;
+    for (QTextBlock block = document.findBlock(from); block.isValid() && comma != commas.end();
+         block = block.next()) {
+        const std::size_t lineEnd = std::min(lines.find('\n', lineStart), lines.size());
+        const bool changed = *comma < lineEnd;
+        while (comma != commas.end() && *comma < lineEnd)
+            ++comma;
+        if (changed) {
+            if (!inRun)
+                runs.push_back({block.position(), block.position(), {}});
+            else
+                runs.back().text += u'\n';
+            runs.back().text +=
+                QString::fromStdString(lines.substr(lineStart, lineEnd - lineStart));
+            runs.back().end = block.position() + block.length() - 1;
         }
-        std::string changed = line;
-        for (const std::size_t offset : offsets)
-            changed[offset] = ',';
-        if (!inRun)
-            runs.push_back({block.position(), block.position(), {}});
-        else
-            runs.back().text += u'\n';
-        runs.back().text += QString::fromStdString(changed);
-        runs.back().end = block.position() + block.length() - 1;
-        inRun = true;
+        inRun = changed;
+        lineStart = lineEnd + 1;
     }
     return runs;
 }
@@ -83,27 +104,33 @@ void Append(QPlainTextEdit &box, std::string_view text) {
     caretToEnd(box);
 }
 
-void Apply(QPlainTextEdit &box, std::optional<int> pointsFrom, const OperationResult &result) {
+void Apply(QPlainTextEdit &box, PointWatch &points, const OperationResult &result) {
+    // Only a comma-mode result changes earlier lines; it reads just those that may hold a ".".
+    const std::optional<int> from = result.outputToComma ? points.from() : std::nullopt;
+    const std::string earlier = from ? linesFrom(*box.document(), *from) : std::string();
+    const OutputEdit edit = EditOutput(earlier, result);
     const std::vector<Run> runs =
-        pointsFrom ? commaRuns(*box.document(), *pointsFrom, result) : std::vector<Run>();
-    const std::string appended = AppendedText(result);
+        from ? commaRuns(*box.document(), *from, earlier, edit.commas) : std::vector<Run>();
     if (runs.empty()) {
-        Append(box, appended);
-        return;
+        if (!edit.appended.empty())
+            Append(box, edit.appended);
+    } else {
+        // One edit per run of changed lines keeps a log full of points quick to turn, and
+        // leaves the lines without a point as they were; the whole change is one step for undo.
+        QTextCursor cursor(box.document());
+        cursor.beginEditBlock();
+        for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
+            cursor.setPosition(run->start);
+            cursor.setPosition(run->end, QTextCursor::KeepAnchor);
+            cursor.insertText(run->text);
+        }
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText(toBoxText(edit.appended));
+        cursor.endEditBlock();
+        caretToEnd(box);
     }
-    // One edit per run of changed lines keeps a log full of points quick to turn, and leaves
-    // the lines without a point as they were; the whole change is one step for undo.
-    QTextCursor edit(box.document());
-    edit.beginEditBlock();
-    for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
-        edit.setPosition(run->start);
-        edit.setPosition(run->end, QTextCursor::KeepAnchor);
-        edit.insertText(run->text);
-    }
-    edit.movePosition(QTextCursor::End);
-    edit.insertText(toBoxText(appended));
-    edit.endEditBlock();
-    caretToEnd(box);
+    if (result.outputToComma)
+        points.noneLeft();
 }
 
 void Clear(QPlainTextEdit &box) {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <optional>
 #include <string_view>
 
+class PointWatch;
 class QPlainTextEdit;
 class QString;
 struct OperationResult;
@@ -18,10 +18,11 @@ QString Text(const QPlainTextEdit &box);
 // caret after the last character so the last line is in view.
 void Append(QPlainTextEdit &box, std::string_view text);
 
-// Applies a result in place, as one step for undo: the characters the core changes become
-// ",", looking only at the lines from `pointsFrom` on (none when nothing is given), and its
-// text is appended. The caret goes after the last character.
-void Apply(QPlainTextEdit &box, std::optional<int> pointsFrom, const OperationResult &result);
+// Applies a result in place, as one step for undo, by the core's EditOutput: the characters it
+// changes become ",", looking only at the lines that `points` says may still hold a ".", and
+// its text is appended; the caret then goes after the last character. A result that changes
+// nothing leaves the box and its caret alone.
+void Apply(QPlainTextEdit &box, PointWatch &points, const OperationResult &result);
 
 // Empties the box.
 void Clear(QPlainTextEdit &box);

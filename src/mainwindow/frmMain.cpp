@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "KeyRelease.h"
 #include "Operations.h"
 #include "OutputBox.h"
 #include "PastingField.h"
@@ -10,6 +11,7 @@
 #include "SpecifySoftware.h"
 #include "TranslatedResult.h"
 #include "WindowPlacement.h"
+#include "WindowsColour.h"
 #include "weblink.h"
 
 #include <QCheckBox>
@@ -25,12 +27,11 @@
 
 namespace {
 
-constexpr quint32 Teal = 0x00808000;
-constexpr quint32 White = 0x00FFFFFF;
-constexpr quint32 NoticeBlue = 0x00D8AD6E;
-
 // The precision is the list position plus 5: one less than the number shown.
 constexpr int PrecisionOfFirstEntry = 5;
+
+// The key code as the KeyUp handlers read it: 13 for Enter and Return (keypad included).
+constexpr int enterKeyCode = 13;
 
 std::string utf8(const QString &text) {
     return text.toStdString();
@@ -40,18 +41,6 @@ void setIfChanged(QLineEdit *field, const std::string &text) {
     const QString newText = QString::fromStdString(text);
     if (field->text() != newText)
         field->setText(newText);
-}
-
-BoxIcon toBoxIcon(MessageIcon icon) {
-    switch (icon) {
-    case MessageIcon::Information:
-        return BoxIcon::Information;
-    case MessageIcon::Exclamation:
-        return BoxIcon::Exclamation;
-    case MessageIcon::None:
-        break;
-    }
-    return BoxIcon::None;
 }
 
 } // namespace
@@ -83,8 +72,7 @@ void frmMain::connectHandlers() {
     connect(chkRoundToMinutes, &QCheckBox::toggled, this, &frmMain::chkRoundToMinutes_Click);
     connect(chkDecimal, &QCheckBox::toggled, this, &frmMain::chkDecimal_Click);
 
-    for (QLineEdit *field : {txbRadians, txbDegrees, txbMinutes, txbSeconds})
-        field->installEventFilter(this);
+    watchFieldKeys();
     for (PastingField *field : {txbRadians, txbToAdd})
         field->setPasteHandler(
             [this](const QString &text) { return fieldPasted(Paste::Into::Number, text); });
@@ -103,8 +91,8 @@ void frmMain::Form_Load() {
     move(WindowPlacement::StartPosition(platform.screen.availableGeometry(), size(),
                                         platform.screen.logicalDpi()));
 
-    QS_common::SetControlsBackColor(*this, Teal);
-    QS_common::SetControlsForeColor(*this, White);
+    QS_common::SetControlsBackColor(*this, WindowsColour::Teal);
+    QS_common::SetControlsForeColor(*this, WindowsColour::White);
     QS_common::SetControlsFontSize(*this, 10);
     QS_common::SetFontSize(*cmdChangeSign, 8);
     QS_common::SetFontSize(*lblCopyright, 8);
@@ -112,7 +100,7 @@ void frmMain::Form_Load() {
     constexpr bool includeButtons = true;
     QS_common::SetControlsFontName(*this, QStringLiteral("Arial"), includeTextBoxes,
                                    includeButtons);
-    QS_common::SetForeColor(*lblCopyright, NoticeBlue);
+    QS_common::SetForeColor(*lblCopyright, WindowsColour::NoticeBlue);
     QS_common::SetFontSize(*txbOutput, 8);
     QS_common::SetFontSize(*cmdQSsoftware, 8);
     for (QPushButton *button : cmdPlusMinus) {
@@ -220,14 +208,7 @@ void frmMain::applyResult(const OperationResult &coreResult) {
     if (lblSign->text() != sign)
         lblSign->setText(sign);
 
-    // A comma-mode result also turns the points of earlier lines into commas, in place;
-    // only the lines that may still hold one are read. Any other result only appends.
-    if (result.outputToComma) {
-        OutputBox::Apply(*txbOutput, outputPoints->from(), result);
-        outputPoints->noneLeft();
-    } else if (!result.append.empty()) {
-        OutputBox::Apply(*txbOutput, std::nullopt, result);
-    }
+    OutputBox::Apply(*txbOutput, *outputPoints, result);
 
     if (result.message)
         showMessage(*result.message);
@@ -235,7 +216,7 @@ void frmMain::applyResult(const OperationResult &coreResult) {
 
 void frmMain::showMessage(const Message &message) {
     platform.messages.show(this, QString::fromStdString(message.text),
-                           QString::fromStdString(message.title), toBoxIcon(message.icon));
+                           QString::fromStdString(message.title), message.icon);
     if (QLineEdit *field = fieldFor(message.focus))
         focusAtEnd(field);
 }
@@ -328,4 +309,43 @@ void frmMain::cmdQSsoftware_Click() {
 
 void frmMain::lblCopyright_Click() {
     weblink::OpenWebPage(SiteURL, platform, this);
+}
+
+// Enter in a field converts when it is let go, once however long it is held; the release is
+// acted on after the events on their way, which tell a repeat of a held key from it.
+void frmMain::watchFieldKeys() {
+    for (QLineEdit *field : {txbRadians, txbDegrees, txbMinutes, txbSeconds})
+        new KeyRelease(*field, KeyRelease::isEnter, KeyRelease::Timing::AfterPendingEvents,
+                       [this, field] { fieldKeyUp(field, enterKeyCode); });
+}
+
+void frmMain::fieldKeyUp(QLineEdit *field, int keyCode) {
+    if (field == txbRadians)
+        txbRadians_KeyUp(keyCode);
+    else if (field == txbDegrees)
+        txbDegrees_KeyUp(keyCode);
+    else if (field == txbMinutes)
+        txbMinutes_KeyUp(keyCode);
+    else if (field == txbSeconds)
+        txbSeconds_KeyUp(keyCode);
+}
+
+void frmMain::txbRadians_KeyUp(int KeyCode) {
+    if (KeyCode == enterKeyCode)
+        cmdRad2Deg_Click();
+}
+
+void frmMain::txbDegrees_KeyUp(int KeyCode) {
+    if (KeyCode == enterKeyCode)
+        cmdDeg2Rad_Click();
+}
+
+void frmMain::txbMinutes_KeyUp(int KeyCode) {
+    if (KeyCode == enterKeyCode)
+        cmdDeg2Rad_Click();
+}
+
+void frmMain::txbSeconds_KeyUp(int KeyCode) {
+    if (KeyCode == enterKeyCode)
+        cmdDeg2Rad_Click();
 }

@@ -8,7 +8,6 @@
 #include "Paste.h"
 #include "Platform.h"
 
-#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -71,9 +70,8 @@ private:
     void txbDegrees_KeyUp(int KeyCode);
     void txbMinutes_KeyUp(int KeyCode);
     void txbSeconds_KeyUp(int KeyCode);
-    bool fieldKeyEvent(QLineEdit *field, QEvent *event);
+    void watchFieldKeys();
     void fieldKeyUp(QLineEdit *field, int keyCode);
-    void enterReleased();
 
     std::optional<QString> fieldPasted(Paste::Into into, const QString &pasted);
 
@@ -92,13 +90,6 @@ private:
 
     bool blnStartUpCompleted = false;
     std::int16_t precision = 7;
-    // The field that received the press of Enter; only its release runs a conversion.
-    QLineEdit *enterPressedIn = nullptr;
-    // A release of Enter waiting to learn whether it was a repeat of the held key.
-    struct PendingEnter {
-        QPointer<QLineEdit> field;
-        quint64 timestamp = 0;
-    } pendingEnter;
 
     QLabel *Label1 = nullptr;
     PastingField *txbRadians = nullptr;

@@ -149,19 +149,11 @@ void frmMain::applyLayout() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
+    DesignLayout::apply(*this, frmMainLayout::places, dpi);
+}
 
-    QWidget *previous = nullptr;
-    for (const frmMainLayout::Place &place : frmMainLayout::places) {
-        const QString name =
-            QString::fromLatin1(place.name.data(), static_cast<qsizetype>(place.name.size()));
-        auto *control = findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
-        if (!control)
-            qFatal("The layout of frmMain names no control of it: %s", qPrintable(name));
-        control->setGeometry(Twips::toPixels(place.rect, dpi));
-        if (!(control->focusPolicy() & Qt::TabFocus))
-            continue;
-        if (previous)
-            setTabOrder(previous, control);
-        previous = control;
-    }
+bool frmMain::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == cboDecimalPlaces && event->type() == QEvent::Wheel)
+        return !cboDecimalPlaces->hasFocus();
+    return QWidget::eventFilter(watched, event);
 }

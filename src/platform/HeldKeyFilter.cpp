@@ -1,17 +1,10 @@
 #include "HeldKeyFilter.h"
 
+#include "KeyRelease.h"
 #include "KeyboardState.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
-
-namespace {
-
-bool actsOnRelease(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
-}
-
-} // namespace
 
 HeldKeyFilter::HeldKeyFilter(KeyboardState &keyboard, QObject *parent)
     : QObject(parent), keyboard(keyboard) {}
@@ -20,7 +13,7 @@ bool HeldKeyFilter::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);
-    if (!actsOnRelease(key->key()))
+    if (!KeyRelease::isEnterOrSpace(key->key()))
         return false;
     const quint32 code = key->nativeScanCode();
     if (event->type() == QEvent::KeyRelease) {

@@ -10,9 +10,3 @@ public:
     // False where the display cannot say.
     virtual bool isDown(quint32 nativeScanCode) = 0;
 };
-
-// Asks the X server for its key map; says false on any other window system.
-class X11KeyboardState : public KeyboardState {
-public:
-    bool isDown(quint32 nativeScanCode) override;
-};

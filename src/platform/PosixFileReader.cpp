@@ -22,22 +22,22 @@ FileReadResult failure(int number, const char *description) {
 }
 
 FileReadResult fileNotFound() {
-    return failure(53, QT_TRANSLATE_NOOP("PosixFileReader", "File not found"));
+    return failure(FileError::FileNotFound, QT_TRANSLATE_NOOP("PosixFileReader", "File not found"));
 }
 FileReadResult pathNotFound() {
-    return failure(76, QT_TRANSLATE_NOOP("PosixFileReader", "Path not found"));
+    return failure(FileError::PathNotFound, QT_TRANSLATE_NOOP("PosixFileReader", "Path not found"));
 }
 FileReadResult permissionDenied() {
-    return failure(70, QT_TRANSLATE_NOOP("PosixFileReader", "Permission denied"));
+    return failure(FileError::PermissionDenied, QT_TRANSLATE_NOOP("PosixFileReader", "Permission denied"));
 }
 FileReadResult accessError() {
-    return failure(75, QT_TRANSLATE_NOOP("PosixFileReader", "Path/File access error"));
+    return failure(FileError::AccessError, QT_TRANSLATE_NOOP("PosixFileReader", "Path/File access error"));
 }
 FileReadResult pastEndOfFile() {
-    return failure(62, QT_TRANSLATE_NOOP("PosixFileReader", "Input past end of file"));
+    return failure(FileError::PastEndOfFile, QT_TRANSLATE_NOOP("PosixFileReader", "Input past end of file"));
 }
 FileReadResult ioError() {
-    return failure(57, QT_TRANSLATE_NOOP("PosixFileReader", "Device I/O error"));
+    return failure(FileError::DeviceIOError, QT_TRANSLATE_NOOP("PosixFileReader", "Device I/O error"));
 }
 
 FileReadResult openFailure(int error, const QString &path) {
@@ -53,7 +53,7 @@ FileReadResult openFailure(int error, const QString &path) {
         return permissionDenied();
     case EMFILE:
     case ENFILE:
-        return failure(67, QT_TRANSLATE_NOOP("PosixFileReader", "Too many files"));
+        return failure(FileError::TooManyFiles, QT_TRANSLATE_NOOP("PosixFileReader", "Too many files"));
     default:
         return accessError();
     }

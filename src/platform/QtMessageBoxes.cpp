@@ -4,13 +4,13 @@
 
 namespace {
 
-QMessageBox::Icon toQt(BoxIcon icon) {
+QMessageBox::Icon toQt(MessageIcon icon) {
     switch (icon) {
-    case BoxIcon::Information:
+    case MessageIcon::Information:
         return QMessageBox::Information;
-    case BoxIcon::Exclamation:
+    case MessageIcon::Exclamation:
         return QMessageBox::Warning;
-    case BoxIcon::None:
+    case MessageIcon::None:
         break;
     }
     return QMessageBox::NoIcon;
@@ -19,7 +19,7 @@ QMessageBox::Icon toQt(BoxIcon icon) {
 } // namespace
 
 void QtMessageBoxes::show(QWidget *parent, const QString &text, const QString &title,
-                          BoxIcon icon) {
+                          MessageIcon icon) {
     QMessageBox box(toQt(icon), title.isEmpty() ? QStringLiteral("Angulor") : title, text,
                     QMessageBox::Ok, parent);
     box.setDefaultButton(QMessageBox::Ok);

@@ -5,5 +5,6 @@
 // Modal QMessageBox with one OK button.
 class QtMessageBoxes : public MessageBoxes {
 public:
-    void show(QWidget *parent, const QString &text, const QString &title, BoxIcon icon) override;
+    void show(QWidget *parent, const QString &text, const QString &title,
+              MessageIcon icon) override;
 };

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QRect>
 
 namespace Twips {
@@ -20,8 +19,3 @@ QRect toPixels(int left, int top, int width, int height, double logicalDpi);
 QRect toPixels(const Rect &rect, double logicalDpi);
 
 } // namespace Twips
-
-// A colour written &H00BBGGRR (red + 256 * green + 65536 * blue).
-QColor fromWindowsColour(quint32 bgr);
-// The same colour written back as &H00BBGGRR; transparency is dropped.
-quint32 toWindowsColour(const QColor &colour);

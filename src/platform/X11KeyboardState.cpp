@@ -1,4 +1,4 @@
-#include "KeyboardState.h"
+#include "X11KeyboardState.h"
 
 #include <QGuiApplication>
 #include <cstdlib>

@@ -5,6 +5,24 @@
 #include <QCoreApplication>
 #include <QWidget>
 
+namespace {
+
+// The English help text, and before it the translated ones in the person's order of languages.
+ViewerSettings helpSettings() {
+    const QString folder = QCoreApplication::applicationDirPath();
+    ViewerSettings settings;
+    settings.strFilename = folder + QStringLiteral("/ang_help.txt");
+    for (const QString &language : Language::Preferred(Language::FromProcess()))
+        settings.translatedFilenames.append(folder +
+                                            QStringLiteral("/ang_help.%1.txt").arg(language));
+    settings.blnCopyToClipboardInvisible = true;
+    settings.textName =
+        QCoreApplication::translate("HelpCommand", "Help text", "spoken name of the text box");
+    return settings;
+}
+
+} // namespace
+
 HelpCommand::HelpCommand(QWidget &mainWindow, Platform &platform)
     : mainWindow(mainWindow), platform(platform) {}
 
@@ -17,7 +35,7 @@ void HelpCommand::run() {
     if (view && view->unloaded())
         delete view;
     if (!view)
-        view = new frmView(platform);
+        view = new frmView(platform, helpSettings());
 
     if (view->isMinimized())
         view->setWindowState(view->windowState() & ~Qt::WindowMinimized);
@@ -31,16 +49,8 @@ void HelpCommand::run() {
         view->move(KeptOnScreen(QRect(QPoint(main.left(), main.top() + main.height()), frame),
                                 platform.screen.availableGeometryAt(main.center())));
     }
-    const QString folder = QCoreApplication::applicationDirPath();
-    view->strFilename = folder + QStringLiteral("/ang_help.txt");
-    view->translatedFilenames.clear();
-    for (const QString &language : Language::Preferred(Language::FromProcess()))
-        view->translatedFilenames.append(folder + QStringLiteral("/ang_help.%1.txt").arg(language));
     view->setWindowTitle(
         QCoreApplication::translate("HelpCommand", "Help for ANG", "window title"));
-    view->blnCopyToClipboardInvisible = true;
-    view->setTextName(
-        QCoreApplication::translate("HelpCommand", "Help text", "spoken name of the text box"));
     view->setWindowIcon(mainWindow.windowIcon());
     view->show();
     view->raise();

@@ -14,23 +14,20 @@
 #include <QTextDocumentFragment>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
-namespace {
-
-// The read failures that mean the file is not there.
-constexpr int FileNotFound = 53;
-constexpr int PathNotFound = 76;
-
-} // namespace
-
-frmView::frmView(Platform &platform, QWidget *parent)
-    : QWidget(parent), platform(platform), txbText1(new QPlainTextEdit(this)),
+frmView::frmView(Platform &platform, ViewerSettings settings, QWidget *parent)
+    : QWidget(parent), platform(platform), strFilename(std::move(settings.strFilename)),
+      translatedFilenames(std::move(settings.translatedFilenames)),
+      blnCopyToClipboardInvisible(settings.blnCopyToClipboardInvisible),
+      txbText1(new QPlainTextEdit(this)),
       cmdClose(new QPushButton(tr("Close", "small button"), this)),
       cmdCopyToClipboard(new QPushButton(tr("Copy to clipboard", "button"), this)) {
     setWindowTitle(tr("Viewing", "window title"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(DesignFont(QStringLiteral("Arial"), frmViewLayout::fontPoints));
     txbText1->setObjectName(QStringLiteral("txbText1"));
+    txbText1->setAccessibleName(settings.textName);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdCopyToClipboard->setObjectName(QStringLiteral("cmdCopyToClipboard"));
     cmdClose->setFont(DesignFont(QStringLiteral("Tahoma"), frmViewLayout::fontPoints));
@@ -41,13 +38,8 @@ frmView::frmView(Platform &platform, QWidget *parent)
     txbText1->setTabChangesFocus(true);
     txbText1->viewport()->installEventFilter(this);
 
-    place(txbText1, frmViewLayout::txbText1);
-    place(cmdClose, frmViewLayout::cmdClose);
-    place(cmdCopyToClipboard, frmViewLayout::cmdCopyToClipboard);
+    DesignLayout::apply(*this, frmViewLayout::places, platform.screen.logicalDpi());
     resize(toPixels(frmViewLayout::clientWidth), toPixels(frmViewLayout::clientHeight));
-
-    setTabOrder(txbText1, cmdClose);
-    setTabOrder(cmdClose, cmdCopyToClipboard);
     txbText1->setFocus();
 
     connectHandlers();
@@ -135,15 +127,12 @@ void frmView::makeTextReadOnly() {
     txbText1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
-void frmView::setTextName(const QString &name) {
-    txbText1->setAccessibleName(name);
-}
-
 std::pair<QString, FileReadResult> frmView::readText() {
     for (const QString &translated : translatedFilenames) {
         FileReadResult read =
             platform.files.read(translated, ViewerText::charactersToRead, TextEncoding::Utf8);
-        if (read.errorNumber != FileNotFound && read.errorNumber != PathNotFound)
+        if (read.errorNumber != FileError::FileNotFound &&
+            read.errorNumber != FileError::PathNotFound)
             return {translated, read};
     }
     return {strFilename, platform.files.read(strFilename, ViewerText::charactersToRead,
@@ -153,13 +142,13 @@ std::pair<QString, FileReadResult> frmView::readText() {
 void frmView::reportReadFailure(const QString &path, int errorNumber, const QString &description) {
     // The current folder comes first on purpose: it says where a relative name was looked for.
     platform.messages.show(this, ViewerText::currentFolderMessage(QDir::currentPath()), QString(),
-                           BoxIcon::None);
-    if (errorNumber == 62)
+                           MessageIcon::None);
+    if (errorNumber == FileError::PastEndOfFile)
         platform.messages.show(this, ViewerText::emptyFileMessage(path),
-                               ViewerText::emptyFileTitle(), BoxIcon::Exclamation);
+                               ViewerText::emptyFileTitle(), MessageIcon::Exclamation);
     else
         platform.messages.show(this, ViewerText::readErrorMessage(errorNumber, description),
-                               ViewerText::readErrorTitle(), BoxIcon::Exclamation);
+                               ViewerText::readErrorTitle(), MessageIcon::Exclamation);
     hide();
 }
 
@@ -226,10 +215,6 @@ void frmView::setCopyCaption(bool forSelection) {
     cmdCopyToClipboard->resize(toPixels(forSelection ? frmViewLayout::copySelectionWidth
                                                      : frmViewLayout::cmdCopyToClipboard.width),
                                cmdCopyToClipboard->height());
-}
-
-void frmView::place(QWidget *control, const Twips::Rect &rect) {
-    control->setGeometry(Twips::toPixels(rect, platform.screen.logicalDpi()));
 }
 
 int frmView::toPixels(int twips) const {

@@ -10,21 +10,23 @@
 class QPlainTextEdit;
 class QPushButton;
 
-// A read-only viewer of one text file. Its caller names the file, gives it a title and may
-// hide the copy button; the file is read once per window, on the first activation.
+// What the caller of a viewer tells it when it builds it.
+struct ViewerSettings {
+    QString strFilename = {};
+    // The text in the person's language, in UTF-8, tried in order before strFilename; a file
+    // that is not there is passed over.
+    QStringList translatedFilenames = {};
+    bool blnCopyToClipboardInvisible = false;
+    QString textName = {}; // what a screen reader calls the text box
+};
+
+// A read-only viewer of one text file. Its caller names the file and may hide the copy button
+// when it builds the viewer, and gives it a title; the file is read once per window, on the
+// first activation.
 class frmView : public QWidget {
     Q_OBJECT
 public:
-    explicit frmView(Platform &platform, QWidget *parent = nullptr);
-
-    QString strFilename;
-    // The text in the person's language, in UTF-8, tried in order before strFilename; a file
-    // that is not there is passed over.
-    QStringList translatedFilenames;
-    bool blnCopyToClipboardInvisible = false;
-
-    // What a screen reader calls the text box.
-    void setTextName(const QString &name);
+    explicit frmView(Platform &platform, ViewerSettings settings = {}, QWidget *parent = nullptr);
 
     bool fileDisplayed() const { return blnFileDisplayed; }
     // Closed with its close box: on its way to destruction, no longer to be shown.
@@ -52,10 +54,12 @@ private:
     std::pair<QString, FileReadResult> readText();
     void reportReadFailure(const QString &path, int errorNumber, const QString &description);
     void setCopyCaption(bool forSelection);
-    void place(QWidget *control, const Twips::Rect &rect);
     int toPixels(int twips) const;
 
     Platform &platform;
+    const QString strFilename;
+    const QStringList translatedFilenames;
+    const bool blnCopyToClipboardInvisible;
     QPlainTextEdit *txbText1;
     QPushButton *cmdClose;
     QPushButton *cmdCopyToClipboard;

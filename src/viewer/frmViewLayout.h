@@ -1,6 +1,8 @@
 #pragma once
 
-#include "Twips.h"
+#include "DesignLayout.h"
+
+#include <array>
 
 // The viewer's design, in twips.
 namespace frmViewLayout {
@@ -9,9 +11,14 @@ inline constexpr int clientWidth = 11670;
 inline constexpr int clientHeight = 6585;
 // The places at the design size; the text box and the buttons below it then follow the
 // window's size through the margins below.
-inline constexpr Twips::Rect txbText1{105, 105, 11460, 5760};
-inline constexpr Twips::Rect cmdClose{9825, 6000, 1740, 330};
-inline constexpr Twips::Rect cmdCopyToClipboard{120, 6000, 3270, 330};
+inline constexpr std::array<DesignPlace, 3> places{{
+    {"txbText1", {105, 105, 11460, 5760}},
+    {"cmdClose", {9825, 6000, 1740, 330}},
+    {"cmdCopyToClipboard", {120, 6000, 3270, 330}},
+}};
+inline constexpr Twips::Rect txbText1 = DesignLayout::placeOf(places, "txbText1");
+inline constexpr Twips::Rect cmdCopyToClipboard =
+    DesignLayout::placeOf(places, "cmdCopyToClipboard");
 
 inline constexpr int minimumWidth = 8000; // outer size, kept on every resize
 inline constexpr int minimumHeight = 2000;

@@ -1,12 +1,13 @@
 #include "ClickLabel.h"
 
+#include "KeyRelease.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
-#include <utility>
 
 namespace {
 
@@ -51,6 +52,9 @@ ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) {
     setCursor(Qt::PointingHandCursor);
     // Reached with Tab only: a click on a link does not move the focus to it.
     setFocusPolicy(Qt::TabFocus);
+    // Like a button, the link clicks when Enter or Space is let go, once however long it is held.
+    new KeyRelease(*this, KeyRelease::isEnterOrSpace, KeyRelease::Timing::AtOnce,
+                   [this] { emit clicked(); });
 }
 
 void ClickLabel::click() {
@@ -78,34 +82,19 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event) {
     event->accept();
 }
 
-namespace {
-
-bool isClickKey(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
-}
-
-} // namespace
-
-// Like a button, the link clicks when the key is let go, so a held key clicks once: the
-// release of a repeat is marked as such or, where the display reports it as real, dropped
-// before it gets here. The press is taken all the same, so no default button sees it.
+// The keys that click are taken, so no default button sees them.
 void ClickLabel::keyPressEvent(QKeyEvent *event) {
-    if (!isClickKey(event->key())) {
+    if (KeyRelease::isEnterOrSpace(event->key()))
+        event->accept();
+    else
         QLabel::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    keyDown = true;
 }
 
 void ClickLabel::keyReleaseEvent(QKeyEvent *event) {
-    if (!isClickKey(event->key()) || event->isAutoRepeat()) {
+    if (KeyRelease::isEnterOrSpace(event->key()) && !event->isAutoRepeat())
+        event->accept();
+    else
         QLabel::keyReleaseEvent(event);
-        return;
-    }
-    event->accept();
-    if (std::exchange(keyDown, false))
-        emit clicked();
 }
 
 void ClickLabel::paintEvent(QPaintEvent *event) {

@@ -25,5 +25,4 @@ protected:
 
 private:
     bool pressed = false;
-    bool keyDown = false; // Enter or Space went down here: its release clicks
 };

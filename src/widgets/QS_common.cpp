@@ -1,7 +1,7 @@
 #include "QS_common.h"
 
 #include "FontSubstitutes.h"
-#include "Twips.h"
+#include "WindowsColour.h"
 
 #include <QAbstractScrollArea>
 #include <QCheckBox>

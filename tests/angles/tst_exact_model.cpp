@@ -195,7 +195,7 @@ OutputOptions OptionsOf(const ExactModel::Case &in) {
 // The angle of a result line: before " = " for Degrees to radians, after it for Radians to
 // degrees; the line as the output box shows it, commas included.
 std::string AngleOfLine(const OperationResult &result, bool before) {
-    std::string line = AppendedText(result);
+    std::string line = EditOutput({}, result).appended;
     line.resize(line.size() - 2);
     const auto equals = line.find(" = ");
     return before ? line.substr(0, equals) : line.substr(equals + 3);

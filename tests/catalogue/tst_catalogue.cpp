@@ -5,6 +5,7 @@
 #include "ProgramList.h"
 #include "StandInOpener.h"
 #include "Twips.h"
+#include "WindowsColour.h"
 #include "XdgWebLauncher.h"
 #include "frmQSsoftware.h"
 #include "weblink.h"
@@ -29,11 +30,31 @@ const QColor Navy = fromWindowsColour(0x800000);
 const auto px = [](int twips) { return Twips::toPixels(twips, 96.0); };
 const auto textColour = [](const QWidget *w) { return w->palette().color(QPalette::WindowText); };
 
+// The window's controls by the names the design gives them.
+template <typename T = QWidget> T *child(const QWidget &window, const QString &name) {
+    auto *control = window.findChild<T *>(name);
+    if (!control)
+        qFatal("no control %s", qPrintable(name));
+    return control;
+}
+ClickLabel *title(const QWidget &window, int slot) {
+    return child<ClickLabel>(window, QStringLiteral("lblTitle(%1)").arg(slot));
+}
+ClickLabel *description(const QWidget &window, int slot) {
+    return child<ClickLabel>(window, QStringLiteral("lblDescription(%1)").arg(slot));
+}
+QScrollBar *scrollBar(const QWidget &window) {
+    return child<QScrollBar>(window, "VScroll");
+}
+QPushButton *closeButton(const QWidget &window) {
+    return child<QPushButton>(window, "cmdClose");
+}
+
 // What slots 0 to 3 show, "title | description".
 QStringList slotTexts(const frmQSsoftware &w) {
     QStringList texts;
     for (int j = 0; j < 4; ++j)
-        texts << w.lblTitle[j]->text() + " | " + w.lblDescription[j]->text();
+        texts << title(w, j)->text() + " | " + description(w, j)->text();
     return texts;
 }
 
@@ -66,9 +87,8 @@ struct CatalogueFixture {
 
     // A catalogue with the settings both openers give it, shown without a modal loop.
     frmQSsoftware &shown() {
-        window = std::make_unique<frmQSsoftware>(&main, fake.platform);
-        window->lngIntroForeColor = window->lngTitleForeColor = 65535;
-        window->lngDescriptionForeColor = 16777215;
+        window = std::make_unique<frmQSsoftware>(&main, fake.platform,
+                                                 CatalogueSettings{false, 65535, 65535, 16777215});
         window->show();
         QApplication::setActiveWindow(window.get());
         return *window;
@@ -161,16 +181,18 @@ private slots:
         frmQSsoftware &w = f.shown();
         QCOMPARE(w.windowTitle(), QStringLiteral("Quevrin Systems Software"));
         QVERIFY(!(w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-        QVERIFY(w.lblIntro->text().startsWith("Quevrin Systems publishes fourteen Windows"));
+        QVERIFY(child<QLabel>(w, "lblIntro")
+                    ->text()
+                    .startsWith("Quevrin Systems publishes fourteen Windows"));
         // Slots 0 to 2 lie in the box; slot 3 starts below its bottom edge.
-        QVERIFY(w.lblTitle[2]->geometry().bottom() < w.PicBox->height());
-        QVERIFY(w.lblTitle[3]->y() >= w.PicBox->height());
-        QVERIFY(!w.VScroll->hasTracking()); // the thumb acts only when let go
-        QCOMPARE(w.cmdClose->x() + w.cmdClose->width() / 2, w.width() / 2);
-        QVERIFY(!w.lblIntro->font().bold() && w.lblTitle[13]->font().bold());
-        QCOMPARE(textColour(w.lblIntro), Yellow);
-        QCOMPARE(textColour(w.lblDescription[13]), fromWindowsColour(16777215));
-        const QWidget *backed[] = {&w, w.PicBox, w.lblTitle[7]};
+        QVERIFY(title(w, 2)->geometry().bottom() < child(w, "PicBox")->height());
+        QVERIFY(title(w, 3)->y() >= child(w, "PicBox")->height());
+        QVERIFY(!scrollBar(w)->hasTracking()); // the thumb acts only when let go
+        QCOMPARE(closeButton(w)->x() + closeButton(w)->width() / 2, w.width() / 2);
+        QVERIFY(!child<QLabel>(w, "lblIntro")->font().bold() && title(w, 13)->font().bold());
+        QCOMPARE(textColour(child<QLabel>(w, "lblIntro")), Yellow);
+        QCOMPARE(textColour(description(w, 13)), fromWindowsColour(16777215));
+        const QWidget *backed[] = {&w, child(w, "PicBox"), title(w, 7)};
         for (const QWidget *widget : backed)
             QCOMPARE(widget->palette().color(QPalette::Window), Navy);
     }
@@ -194,11 +216,11 @@ private slots:
         QFETCH(int, top);
         CatalogueFixture f;
         frmQSsoftware &w = f.shown();
-        QScrollBar *bar = w.VScroll;
+        QScrollBar *bar = scrollBar(w);
         for (Scroll act : actions) {
             if (act == Scroll::WheelDown || act == Scroll::WheelUp) {
                 const bool down = act == Scroll::WheelDown;
-                QWidget *over = down ? w.lblTitle[0] : w.lblDescription[2];
+                QWidget *over = down ? title(w, 0) : description(w, 2);
                 QWheelEvent wheel({3, 3}, over->mapToGlobal(QPointF(3, 3)), {},
                                   {0, down ? -120 : 120}, Qt::NoButton, Qt::NoModifier,
                                   Qt::NoScrollPhase, false);
@@ -213,10 +235,9 @@ private slots:
             }
         }
         QCOMPARE(bar->value(), top);
-        QCOMPARE(w.TopIndex, qint16(top));
         QCOMPARE(slotTexts(w), f.entriesFrom(top));
-        QCOMPARE(w.lblTitle[5]->text(), f.Programs[5].Title);
-        QCOMPARE(w.focusWidget(), w.cmdClose);
+        QCOMPARE(title(w, 5)->text(), f.Programs[5].Title);
+        QCOMPARE(w.focusWidget(), closeButton(w));
     }
 
     void entryClick_data() {
@@ -236,17 +257,17 @@ private slots:
         QFETCH(bool, twice);
         CatalogueFixture f;
         frmQSsoftware &w = f.shown();
-        w.VScroll->setValue(top);
+        scrollBar(w)->setValue(top);
         const QStringList url = entry < 0 ? QStringList() : QStringList{f.Programs[entry].URL};
-        click(w.lblDescription[slot], twice);
+        click(description(w, slot), twice);
         QCOMPARE(f.fake.web.opened, url);
-        QCOMPARE(textColour(w.lblTitle[slot]), Yellow);
-        click(w.lblTitle[slot], twice);
+        QCOMPARE(textColour(title(w, slot)), Yellow);
+        click(title(w, slot), twice);
         QCOMPARE(f.fake.web.opened, url + url);
         // The red stays with the slot whatever the list scrolls to.
-        w.VScroll->setValue(top == 0 ? 5 : 0);
-        QCOMPARE(textColour(w.lblTitle[slot]), entry < 0 ? Yellow : Red);
-        QCOMPARE(textColour(w.lblTitle[(slot + 1) % 3]), Yellow);
+        scrollBar(w)->setValue(top == 0 ? 5 : 0);
+        QCOMPARE(textColour(title(w, slot)), entry < 0 ? Yellow : Red);
+        QCOMPARE(textColour(title(w, (slot + 1) % 3)), Yellow);
     }
 
     // Tab reaches the titles in view after Close; Enter and Space open their page as a click,
@@ -262,27 +283,27 @@ private slots:
         QFETCH(Qt::Key, key);
         CatalogueFixture f;
         frmQSsoftware &w = f.shown();
-        w.VScroll->setValue(4);
-        QCOMPARE(w.focusWidget(), w.cmdClose);
-        QWidget *title = w.lblTitle[tabs - 1];
-        const QImage unfocused = title->grab().toImage();
+        scrollBar(w)->setValue(4);
+        QCOMPARE(w.focusWidget(), closeButton(w));
+        QWidget *focusedTitle = title(w, tabs - 1);
+        const QImage unfocused = focusedTitle->grab().toImage();
         for (int i = 0; i < tabs; ++i)
             QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
-        QCOMPARE(w.focusWidget(), title);
+        QCOMPARE(w.focusWidget(), focusedTitle);
         // A frame in the text's colour: the style's own is too faint on the teal to be seen.
-        const QImage focused = title->grab().toImage();
+        const QImage focused = focusedTitle->grab().toImage();
         QVERIFY(focused != unfocused);
         int framePixels = 0;
         for (int x = 0; x < focused.width(); ++x)
-            framePixels += focused.pixelColor(x, 0) == textColour(title) ? 1 : 0;
+            framePixels += focused.pixelColor(x, 0) == textColour(focusedTitle) ? 1 : 0;
         QVERIFY2(framePixels >= focused.width() / 3, qPrintable(QString::number(framePixels)));
-        QTest::keyClick(title, key);
+        QTest::keyClick(focusedTitle, key);
         QCOMPARE(f.fake.web.opened, QStringList{f.Programs[4 + tabs - 1].URL});
-        QCOMPARE(textColour(title), Red);
-        QVERIFY(w.isVisible()); // Enter went to the title, not to the Close button
+        QCOMPARE(textColour(focusedTitle), Red);
+        QVERIFY(w.isVisible()); // Enter went to the focusedTitle, not to the Close button
         QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
         QCOMPARE(w.focusWidget(),
-                 tabs == 3 ? static_cast<QWidget *>(w.cmdClose) : w.lblTitle[tabs]);
+                 tabs == 3 ? static_cast<QWidget *>(closeButton(w)) : title(w, tabs));
     }
 
     // Keys on a title carry the focus to the next title and move the list with it, so that
@@ -310,9 +331,8 @@ private slots:
         QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
         for (const QString &key : keys.split(u' '))
             QTest::keySequence(w.focusWidget(), QKeySequence(key));
-        QCOMPARE(w.TopIndex, qint16(top));
         QCOMPARE(slotTexts(w), f.entriesFrom(top));
-        QCOMPARE(w.focusWidget(), w.lblTitle[slot]);
+        QCOMPARE(w.focusWidget(), title(w, slot));
         QTest::keyClick(w.focusWidget(), Qt::Key_Return);
         QCOMPARE(f.fake.web.opened, QStringList{f.Programs[top + slot].URL});
     }
@@ -329,11 +349,11 @@ private slots:
         f.fake.web.result = 31;
         QPoint place;
         QVERIFY(f.duringModal([&](frmQSsoftware &w) {
-            w.VScroll->setValue(5);
-            QTest::mouseClick(w.lblTitle[1], Qt::LeftButton);
+            scrollBar(w)->setValue(5);
+            QTest::mouseClick(title(w, 1), Qt::LeftButton);
             place = w.pos();
             if (how == Closing::CloseButton)
-                QTest::mouseClick(w.cmdClose, Qt::LeftButton);
+                QTest::mouseClick(closeButton(w), Qt::LeftButton);
             else if (how == Closing::Escape)
                 QTest::keyClick(w.focusWidget(), Qt::Key_Escape);
             else
@@ -346,9 +366,9 @@ private slots:
         QCOMPARE(f.opener.window() != nullptr, kept);
         f.main.move(400, 300); // a build follows it; a hidden window stays where it was
         QVERIFY(f.duringModal([&](frmQSsoftware &w) {
-            QCOMPARE(w.VScroll->value(), kept ? 5 : 0);
-            QCOMPARE(w.lblTitle[0]->text(), f.Programs[kept ? 5 : 0].Title);
-            QCOMPARE(textColour(w.lblTitle[1]), kept ? Red : Yellow);
+            QCOMPARE(scrollBar(w)->value(), kept ? 5 : 0);
+            QCOMPARE(title(w, 0)->text(), f.Programs[kept ? 5 : 0].Title);
+            QCOMPARE(textColour(title(w, 1)), kept ? Red : Yellow);
             QCOMPARE(w.pos(), kept ? place : QPoint(400, 300) + QPoint(px(100), px(400)));
             w.hide();
         }));
@@ -381,13 +401,13 @@ private slots:
         QTimer::singleShot(0, [&] {
             frmQSsoftware *w = opener.window();
             QTimer::singleShot(300ms, [&, w] {
-                QTest::mouseClick(w->lblTitle[1], Qt::LeftButton);
-                QTest::mouseClick(w->lblDescription[2], Qt::LeftButton);
-                secondRed = textColour(w->lblTitle[1]) == Red;
+                QTest::mouseClick(title(*w, 1), Qt::LeftButton);
+                QTest::mouseClick(description(*w, 2), Qt::LeftButton);
+                secondRed = textColour(title(*w, 1)) == Red;
                 clock.start();
                 QTest::keyClick(w->focusWidget(), Qt::Key_Escape);
             });
-            QTest::mouseClick(w->lblTitle[0], Qt::LeftButton); // waits for the opener
+            QTest::mouseClick(title(*w, 0), Qt::LeftButton); // waits for the opener
             escaped = clock.isValid() ? clock.elapsed() : -1;
         });
         opener.showModal();

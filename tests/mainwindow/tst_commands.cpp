@@ -27,7 +27,8 @@ const QString Earlier = QStringLiteral("0.5 earlier\n").repeated(30);
 // release to the field that gets the focus back.
 class EnterClosesBox : public FakeMessageBoxes {
 public:
-    void show(QWidget *parent, const QString &text, const QString &title, BoxIcon icon) override {
+    void show(QWidget *parent, const QString &text, const QString &title,
+              MessageIcon icon) override {
         FakeMessageBoxes::show(parent, text, title, icon);
         if (shown.size() < 5)
             QTimer::singleShot(
@@ -40,7 +41,7 @@ enum class Way { QuitButton, CloseBox, CatalogueTitleBar, CatalogueButton };
 
 } // namespace
 
-Q_DECLARE_METATYPE(BoxIcon)
+Q_DECLARE_METATYPE(MessageIcon)
 Q_DECLARE_METATYPE(Way)
 
 class TestCommands : public QObject {
@@ -224,9 +225,9 @@ private slots:
 
     // The button, the fields, the message's text, title and icon, where the focus goes.
     void messages_data() {
-        columns<QString, QString, QString, QString, BoxIcon, QString>("button", "before", "text",
-                                                                      "title", "icon", "focus");
-        using enum BoxIcon;
+        columns<QString, QString, QString, QString, MessageIcon, QString>(
+            "button", "before", "text", "title", "icon", "focus");
+        using enum MessageIcon;
         const QString r2d = "Radians to degrees", d2r = "Degrees to radians";
         row("radians out of range", "cmdRad2Deg", "6.2833|||||", "Radians out of range", r2d,
             Information, "txbRadians");
@@ -435,7 +436,7 @@ private slots:
             if (way == Way::CatalogueTitleBar)
                 catalogue->close();
             else
-                catalogue->cmdClose->click();
+                catalogue->findChild<QPushButton *>("cmdClose")->click();
         });
         if (way == Way::CloseBox)
             m.window.windowHandle()->close();
@@ -464,7 +465,7 @@ private slots:
         QCOMPARE(m.fake.web.opened, QStringList({SiteURL, SiteURL}));
         QCOMPARE(m.fake.messages.shown.size(), 1); // only for the failed launch
         QCOMPARE(m.fake.messages.shown[0].title, QStringLiteral("Cannot launch web browser"));
-        QCOMPARE(m.fake.messages.shown[0].icon, BoxIcon::Exclamation);
+        QCOMPARE(m.fake.messages.shown[0].icon, MessageIcon::Exclamation);
         QCOMPARE(m.fake.messages.shown[0].text,
                  *weblink::LaunchFailureMessage(31, SiteURL, weblink::Caller::Notice));
         // From the keyboard too: Enter and Space open it like a click.

@@ -118,7 +118,7 @@ private slots:
     void tabOrderFollowsTheTable() {
         LOADED_WINDOW(w);
         QStringList expected, visited;
-        for (const frmMainLayout::Place &place : frmMainLayout::places) {
+        for (const DesignPlace &place : frmMainLayout::places) {
             QWidget *control = w.get(QString::fromUtf8(place.name));
             if (!qobject_cast<QLabel *>(control) && control->isEnabled())
                 expected << control->objectName();

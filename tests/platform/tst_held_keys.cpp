@@ -71,6 +71,24 @@ private slots:
         QCOMPARE(clicks, 2);
     }
 
+    // A press whose control lost the focus before its release acts no more: a release that
+    // later reaches the link alone does not click it.
+    void pressLostWithTheFocus() {
+        QWidget window;
+        ClickLabel link(&window);
+        QPushButton other(&window);
+        int clicks = 0;
+        connect(&link, &ClickLabel::clicked, [&] { ++clicks; });
+        window.show();
+        link.setFocus();
+        send(&link, QEvent::KeyPress, Qt::Key_Space, 65, false, 1000);
+        other.setFocus();
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(&link, &out);
+        send(&link, QEvent::KeyRelease, Qt::Key_Space, 65, false, 1040);
+        QCOMPARE(clicks, 0);
+    }
+
     // Other keys pass untouched, repeats and all: a held digit still types several.
     void otherKeysPass() {
         FakeKeyboardState keyboard;

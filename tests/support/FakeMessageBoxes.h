@@ -10,9 +10,9 @@ public:
     struct Shown {
         QString text;
         QString title;
-        BoxIcon icon;
+        MessageIcon icon;
     };
-    void show(QWidget *, const QString &text, const QString &title, BoxIcon icon) override {
+    void show(QWidget *, const QString &text, const QString &title, MessageIcon icon) override {
         shown.append({text, title, icon});
     }
     QList<Shown> shown;

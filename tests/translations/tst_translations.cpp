@@ -256,18 +256,19 @@ private slots:
 
         FakePlatform fake;
         fake.screen.dpi = 96 * scale;
-        frmQSsoftware catalogue(nullptr, fake.platform);
+        frmQSsoftware catalogue(nullptr, fake.platform, CatalogueSettings{});
         catalogue.show();
-        faults += misfit(catalogue.lblIntro, catalogue.lblIntro->text(), scale);
+        auto *intro = catalogue.findChild<QLabel *>("lblIntro");
+        faults += misfit(intro, intro->text(), scale);
         QPushButton *close = catalogue.findChild<QPushButton *>();
         faults += misfit(close, close->text(), scale);
         QLabel label;
         ProgramTable programs;
         for (int i = 0; i < BuildProgramList(SiteURL, programs); ++i) {
             faults += standInMisfit(&label, "lblTitle", CatalogueLayout::lblTitle,
-                                    catalogue.lblTitle[0]->font(), programs[i].Title, scale);
+                                    catalogue.findChild<QLabel *>("lblTitle(0)")->font(), programs[i].Title, scale);
             faults += standInMisfit(&label, "lblDescription", CatalogueLayout::lblDescription,
-                                    catalogue.lblDescription[0]->font(),
+                                    catalogue.findChild<QLabel *>("lblDescription(0)")->font(),
                                     DescriptionCaption(programs[i]), scale);
         }
         QPushButton button;
@@ -276,7 +277,8 @@ private slots:
             return QCoreApplication::translate("frmView", text, "button");
         };
         faults +=
-            standInMisfit(&button, "cmdClose", frmViewLayout::cmdClose, tahoma,
+            standInMisfit(&button, "cmdClose",
+                          DesignLayout::placeOf(frmViewLayout::places, "cmdClose"), tahoma,
                           QCoreApplication::translate("frmView", "Close", "small button"), scale);
         faults += standInMisfit(&button, "cmdCopyToClipboard", frmViewLayout::cmdCopyToClipboard,
                                 tahoma, viewer("Copy to clipboard"), scale);

@@ -46,7 +46,8 @@ bool shownAndLoaded(frmView &view) {
 
 // Records each box, and activates the viewer again on closing it, as a real modal box does.
 struct ReactivatingMessages : FakeMessageBoxes {
-    void show(QWidget *parent, const QString &text, const QString &title, BoxIcon icon) override {
+    void show(QWidget *parent, const QString &text, const QString &title,
+              MessageIcon icon) override {
         FakeMessageBoxes::show(parent, text, title, icon);
         QEvent activate(QEvent::WindowActivate);
         QCoreApplication::sendEvent(parent, &activate);
@@ -133,10 +134,9 @@ private slots:
         QFETCH(QString, content);
         Rig rig;
         rig.fakes.files.next = {errorNumber, description, content, false};
-        frmView view(rig.withFakes);
-        view.strFilename = QStringLiteral("/data/empty.txt");
+        frmView view(rig.withFakes, {.strFilename = QStringLiteral("/data/empty.txt")});
         QVERIFY(shownAndLoaded(view));
-        QCOMPARE(rig.fakes.files.paths, QStringList{view.strFilename});
+        QCOMPARE(rig.fakes.files.paths, QStringList{"/data/empty.txt"});
         QTEST(textBox(view)->toPlainText(), "text");
         QTEST(boxes(rig.messages), "boxes");
         QCOMPARE(view.isVisible(), rig.messages.shown.isEmpty());
@@ -155,9 +155,9 @@ private slots:
     void translatedTextComesFirst() {
         QFETCH(QList<int>, errors);
         Rig rig;
-        frmView view(rig.withFakes);
-        view.translatedFilenames = QStringList{"/h/ang_help.pt_BR.txt", "/h/ang_help.pt.txt"};
-        view.strFilename = "/h/ang_help.en.txt";
+        frmView view(rig.withFakes,
+                     {.strFilename = "/h/ang_help.en.txt",
+                      .translatedFilenames = {"/h/ang_help.pt_BR.txt", "/h/ang_help.pt.txt"}});
         const QStringList names{"pt_BR", "pt", "en"};
         for (int i = 0; i < 3; ++i)
             rig.fakes.files.byPath["/h/ang_help." + names[i] + ".txt"] = {
