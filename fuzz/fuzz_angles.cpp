@@ -1,6 +1,7 @@
 // Any text in any field with any options: the readers and the three operations must neither
 // crash nor let an out-of-range, infinite or malformed value reach a field or the output, and
-// every text they write must be the one the exact model of the tests gives.
+// every text they write must be the one the exact model of the tests gives. The whole text,
+// read as a written angle, must give number texts that the fields take, or a reason.
 #include "ModelComparison.h"
 #include "NumberReading.h"
 #include "NumberText.h"
@@ -8,6 +9,7 @@
 #include "Rad2Deg.h"
 #include "Rounding.h"
 #include "StrProc.h"
+#include "WrittenAngle.h"
 
 #include <cmath>
 #include <cstddef>
@@ -174,13 +176,57 @@ void CheckPlusMinus(int index, const Fields &in, const OutputOptions &options) {
     CHECK(!options.showPlusMinus || result.append.starts_with("("));
 }
 
+// What the reader of written angles takes: one to three parts, given from the degrees on, each
+// of digits with a separator in the last part only, found in the text in their order.
+void CheckWrittenAngle(std::string_view text, const OutputOptions &options) {
+    const auto reading = WrittenAngle::read(text);
+    if (!reading.angle) {
+        CHECK(!reading.reason.empty());
+        return;
+    }
+    CHECK(reading.reason.empty());
+    const auto &a = *reading.angle;
+    CHECK(a.numbers >= 1 && a.numbers <= 3);
+    const std::string *parts[] = {&a.degrees, &a.minutes, &a.seconds};
+    int given = 0;
+    std::size_t from = 0;
+    for (const std::string *part : parts) {
+        if (part->empty()) {
+            continue;
+        }
+        ++given;
+        const std::size_t separators = part->find_first_of(".,") == std::string::npos ? 0 : 1;
+        CHECK(part->find_first_not_of("0123456789.,") == std::string::npos);
+        CHECK(part->find_first_of("0123456789") != std::string::npos);
+        CHECK(StrProc::CountOccurrences(*part, ".") + StrProc::CountOccurrences(*part, ",") ==
+              separators);
+        CHECK(separators == 0 || part == parts[a.numbers - 1]);
+        from = text.find(*part, from);
+        CHECK(from != std::string_view::npos);
+        from += part->size();
+    }
+    CHECK(a.numbers == given);
+    CHECK(!a.degrees.empty() && (a.seconds.empty() || !a.minutes.empty()));
+    CHECK(!a.negative || text.find_first_of("-SsWw") != std::string_view::npos);
+    if (!a.marked) {
+        CHECK(text.find_first_of("NnEeSsWw:'\"d") == std::string_view::npos);
+        for (const char *mark : {"\u00B0", "\u00BA", "\u2032", "\u2033", "\u2019", "\u201D"}) {
+            CHECK(!Contains(text, mark));
+        }
+    }
+    // The fields it gives go through the conversion as typed ones do.
+    CheckDegreesToRadians(Fields{"", "", a.degrees, a.minutes, a.seconds, a.negative ? "-" : ""},
+                          options);
+}
+
 // Inputs held against the model, and those it stepped aside from, by open point.
 struct ModelCounts {
     long long compared = 0;
     std::map<std::string, long long> open;
 
     ~ModelCounts() {
-        std::fprintf(stderr, "model: %lld comparisons (each input feeds up to three operations)\n", compared);
+        std::fprintf(stderr, "model: %lld comparisons (each input feeds up to three operations)\n",
+                     compared);
         for (const auto &[point, count] : open) {
             std::fprintf(stderr, "model: %lld skipped, open point: %s\n", count, point.c_str());
         }
@@ -250,6 +296,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         CHECK(invalid ? value == -1 : (value >= 0 && !std::isnan(value)));
         CHECK(comma == Contains(text, ","));
     }
+    CheckWrittenAngle(rest, options);
     CheckRadiansToDegrees(fields, options);
     CheckDegreesToRadians(fields, options);
     CheckPlusMinus(index, fields, options);

@@ -136,10 +136,7 @@ public:
                 continue;
             }
             if (expectNumber)
-                return refuse(token.kind == Kind::End || token.kind == Kind::Colon
-                                  ? Reason::ColonAlone
-                              : token.kind == Kind::Hemisphere ? Reason::LetterInside
-                                                               : refusalFor(token));
+                return refuse(token.kind == Kind::End ? Reason::ColonAlone : refusalFor(token));
             if (token.kind == Kind::End)
                 break;
             if (token.kind == Kind::Hemisphere && angle.numbers > 0) {

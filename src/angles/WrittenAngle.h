@@ -10,8 +10,8 @@
 namespace WrittenAngle {
 
 struct Angle {
-    std::string
-        degrees; // the numbers' texts exactly as written ("007", "30,5"); empty when not given
+    // The numbers' texts exactly as written ("007", "30,5"); empty when not given.
+    std::string degrees;
     std::string minutes;
     std::string seconds;
     bool negative = false; // a leading '-' or a hemisphere letter S/W

@@ -16,6 +16,8 @@
 #include <QStringList>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -57,17 +59,26 @@ QIcon applicationIcon() {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    const CommandLine::Reading commandLine = CommandLine::Read(argc, argv);
+    CommandLine::Reading commandLine = CommandLine::Read(argc, argv);
     if (!commandLine.start)
         return commandLine.status;
+    // Converts from the command line without loading any window system.
+    if (commandLine.conversion)
+        return Conversion::run(*commandLine.conversion, stdin, stdout, stderr);
     if (!commandLine.windowSystemNamed && !displayAvailable()) {
         std::fputs("Angulor needs a graphical display, but neither DISPLAY nor WAYLAND_DISPLAY "
                    "is set.\n",
                    stderr);
         return 1;
     }
+    // The GUI application keeps argc and argv: they live until the end of main.
+    std::vector<char *> qtArgv;
+    for (std::string &argument : commandLine.qtArguments)
+        qtArgv.push_back(argument.data());
+    int qtArgc = static_cast<int>(qtArgv.size());
+    qtArgv.push_back(nullptr);
     const QtMessageHandler defaultHandler = qInstallMessageHandler(startUpMessages);
-    QApplication app(argc, argv);
+    QApplication app(qtArgc, qtArgv.data());
     qInstallMessageHandler(defaultHandler);
     for (const QString &message : std::as_const(heldStartUpMessages))
         std::fprintf(stderr, "%s\n", qPrintable(message));

@@ -1,14 +1,21 @@
 // The three operations against the exact model on many pseudo-random inputs with a fixed seed.
-// A failure prints the input, both texts and the command that reruns that one input.
+// A failure prints the input, both texts and the command that reruns that one input. The same
+// inputs hold the reader of written angles against the result lines, and the command line's
+// conversions against the model's lines.
+#include "Conversion.h"
 #include "DataTable.h"
 #include "ExactModel.h"
 #include "ModelComparison.h"
+#include "OperationResult.h"
+#include "Operations.h"
+#include "WrittenAngle.h"
 
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -176,6 +183,151 @@ int OnlyCase(Operation operation) {
     return std::atoi(text.c_str() + colon + 1);
 }
 
+OutputOptions OptionsOf(const ExactModel::Case &in) {
+    OutputOptions options;
+    options.precision = static_cast<std::int16_t>(in.precision);
+    options.decimalOutput = in.decimalOutput;
+    options.decimalUnit = in.decimalMinutes ? DecimalUnit::Minutes : DecimalUnit::Degrees;
+    options.roundToMinutes = in.roundToMinutes;
+    return options;
+}
+
+// The angle of a result line: before " = " for Degrees to radians, after it for Radians to
+// degrees; the line as the output box shows it, commas included.
+std::string AngleOfLine(const OperationResult &result, bool before) {
+    std::string line = AppendedText(result);
+    line.resize(line.size() - 2);
+    const auto equals = line.find(" = ");
+    return before ? line.substr(0, equals) : line.substr(equals + 3);
+}
+
+// "d|m|s|sign" of a reading, or its reason.
+std::string Described(const WrittenAngle::Reading &reading) {
+    if (!reading.angle) {
+        return reading.reason;
+    }
+    const auto &a = *reading.angle;
+    return a.degrees + "|" + a.minutes + "|" + a.seconds + "|" + (a.negative ? "-" : "");
+}
+
+// A field as Degrees to radians reads it: blanks trimmed, empty as 0.
+double FieldValue(std::string text) {
+    while (!text.empty() && text.front() == ' ') {
+        text.erase(0, 1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.pop_back();
+    }
+    bool invalid = false;
+    bool comma = false;
+    return Operations::ParseAngleField(text.empty() ? "0" : text, invalid, comma);
+}
+
+// The degrees, minutes and seconds of a Radians to degrees line, read back, are those that the
+// conversion wrote into the fields.
+std::optional<std::string> Rad2DegLineReadBack(const ExactModel::Case &in) {
+    const OutputOptions options = OptionsOf(in);
+    Fields fields;
+    fields.radians = in.radians;
+    const OperationResult result = Operations::RadiansToDegrees(fields, options);
+    if (options.decimalOutput || options.roundToMinutes || result.append.empty()) {
+        return std::nullopt;
+    }
+    const auto &f = result.fields;
+    const std::string angle = AngleOfLine(result, false);
+    const std::string read = Described(WrittenAngle::read(angle));
+    // Whole units of zero have no sign to agree on: a negative value that shows as 0° 0' 0"
+    // keeps its "-" in the sign label, and in the line only while its radians are not zero.
+    const bool zero = f.degrees == "0" && f.minutes == "0" && f.seconds == "0";
+    const std::string wrote = f.degrees + "|" + f.minutes + "|" + f.seconds + "|" + f.sign;
+    if (zero && read.starts_with("0|0|0|")) {
+        return std::string();
+    }
+    return read == wrote ? std::string() : angle + " reads " + read + ", fields " + wrote;
+}
+
+// The angle that a Degrees to radians line echoes gives back the values of the fields it was
+// made from. The echo writes all three numbers, so it is refused exactly when degrees or
+// minutes have decimals.
+std::optional<std::string> Deg2RadEchoReadBack(const ExactModel::Case &in) {
+    const Fields fields{"", "", in.degrees, in.minutes, in.seconds, in.sign};
+    const OperationResult result = Operations::DegreesToRadians(fields, OptionsOf(in));
+    if (result.append.empty()) {
+        return std::nullopt;
+    }
+    const std::string angle = AngleOfLine(result, true);
+    const auto reading = WrittenAngle::read(angle);
+    const double d = FieldValue(in.degrees);
+    const double m = FieldValue(in.minutes);
+    const bool whole = d == static_cast<long long>(d) && m == static_cast<long long>(m);
+    const bool same = reading.angle
+                          ? whole && FieldValue(reading.angle->degrees) == d &&
+                                FieldValue(reading.angle->minutes) == m &&
+                                FieldValue(reading.angle->seconds) == FieldValue(in.seconds) &&
+                                reading.angle->negative == (in.sign == "-")
+                          : !whole;
+    return same ? std::string() : angle + " reads " + Described(reading);
+}
+
+// The line the command line prints for a model input, against the model's line or message.
+std::optional<std::string> CommandLineLine(Operation operation, ExactModel::Case in) {
+    in.output.clear();
+    const ExactModel::Outcome model = operation == Operation::RadiansToDegrees
+                                          ? ExactModel::RadiansToDegrees(in)
+                                          : ExactModel::DegreesToRadians(in);
+    if (!model.open.empty()) {
+        return std::nullopt;
+    }
+    std::string value = in.radians;
+    auto direction = Conversion::Direction::ToDegrees;
+    if (operation == Operation::DegreesToRadians) {
+        // The fields written as one angle; an empty field before a given one is a 0.
+        direction = Conversion::Direction::ToRadians;
+        if ((in.degrees + in.minutes + in.seconds).find_first_of("+-") != std::string::npos) {
+            return std::nullopt; // a sign inside a field is no part of a written number
+        }
+        const std::string d =
+            in.degrees.empty() && !(in.minutes + in.seconds).empty() ? "0" : in.degrees;
+        const std::string m = in.minutes.empty() && !in.seconds.empty() ? "0" : in.minutes;
+        value = in.sign + d + (d.empty() ? "" : "\u00B0") + m + (m.empty() ? "" : "'") +
+                in.seconds + (in.seconds.empty() ? "" : "\"");
+        if (!WrittenAngle::read(value).angle) {
+            return std::nullopt;
+        }
+    }
+    if (value.empty()) {
+        return std::nullopt; // the window does nothing; the command line says the text is empty
+    }
+    const Conversion::Line line = Conversion::convert(direction, value, OptionsOf(in));
+    std::string expected = model.message.substr(0, model.message.find(" | "));
+    if (!line.failed && model.message.empty()) {
+        expected = model.output;
+        if (expected.ends_with("\r\n")) {
+            expected.replace(expected.size() - 2, 2, "\n");
+        }
+    }
+    return line.text == expected ? std::string()
+                                 : value + " prints " + line.text + ", model " + expected;
+}
+
+// Runs `check` over the inputs drawn for an operation: it gives the mismatch, an empty text
+// when the input agrees, or nothing when the input does not apply.
+template <typename Check> void CheckInputs(Operation operation, Check check) {
+    Source source(SeedOf(operation));
+    int compared = 0;
+    int mismatches = 0;
+    for (int i = 0; i < CasesPerOperation; ++i) {
+        const std::optional<std::string> mismatch = check(RandomCase(operation, source));
+        compared += mismatch ? 1 : 0;
+        if (mismatch && !mismatch->empty() && ++mismatches <= 10) {
+            qWarning("%s input %d: %s", NameOf(operation), i, mismatch->c_str());
+        }
+    }
+    qInfo("%s: %d inputs compared", NameOf(operation), compared);
+    QCOMPARE(mismatches, 0);
+    QVERIFY(compared >= CasesPerOperation / 5);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Operation)
@@ -228,6 +380,20 @@ private slots:
         }
         QCOMPARE(mismatches, 0);
         QVERIFY(only >= 0 || compared == CasesPerOperation);
+    }
+    void resultLinesReadBack() {
+        CheckInputs(Operation::RadiansToDegrees, Rad2DegLineReadBack);
+        CheckInputs(Operation::DegreesToRadians, Deg2RadEchoReadBack);
+    }
+    void commandLineAgreesWithModel_data() {
+        columns<Operation>("operation");
+        row("to degrees", Operation::RadiansToDegrees);
+        row("to radians", Operation::DegreesToRadians);
+    }
+    void commandLineAgreesWithModel() {
+        QFETCH(Operation, operation);
+        const Operation op = operation;
+        CheckInputs(op, [op](const ExactModel::Case &in) { return CommandLineLine(op, in); });
     }
 };
 

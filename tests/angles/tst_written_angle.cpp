@@ -56,6 +56,8 @@ private slots:
             "The text holds a character that is not part of an angle.");
         row("line break", "12\n30", "The text holds a character that is not part of an angle.");
         row("letter with minus", "-12°S", "A hemisphere letter and a sign cannot stand together.");
+        row("plus with letter", "+12°N", "A hemisphere letter and a sign cannot stand together.");
+        row("letter after colon", "12:N", "A hemisphere letter stands inside the angle.");
         row("minus after letter", "N -12", "A hemisphere letter and a sign cannot stand together.");
         row("two letters", "N12S", "The text holds two hemisphere letters.");
         row("two letters in front", "NE12", "The text holds two hemisphere letters.");

@@ -183,8 +183,8 @@ def without_display():
     return env
 
 
-def angulor(*args):
-    return run(str(PREFIX / "bin/angulor"), *args, env=without_display())
+def angulor(*args, stdin=None):
+    return run(str(PREFIX / "bin/angulor"), *args, env=without_display(), input=stdin)
 
 
 class CommandLineTests(unittest.TestCase):
@@ -209,7 +209,15 @@ class CommandLineTests(unittest.TestCase):
 
     def test_mistakes_end_with_status_2_and_a_hint(self):
         for args, named in ((["--bogus"], "bogus"), (["-x"], "'x'"), (["stray"], "stray"),
-                            (["-platform"], "platform"), (["--version", "--bogus"], "bogus")):
+                            (["-platform"], "platform"), (["--version", "--bogus"], "bogus"),
+                            (["--precision", "8"], "--to-radians"),
+                            (["--to-degrees", "--bogus", "1"], "bogus"),
+                            (["1", "--to-degrees"], "'1'"),
+                            (["--to-degrees", "--precision"], "precision"),
+                            (["--to-radians", "--precision=10", "1"], "6, 7, 8 or 9"),
+                            (["--to-radians", "--to-degrees"], "only one"),
+                            (["--to-degrees", "--decimal-degrees", "--round-to-minutes"],
+                             "only one")):
             with self.subTest(args=args):
                 result = angulor(*args)
                 self.assertEqual(result.returncode, 2)
@@ -219,6 +227,39 @@ class CommandLineTests(unittest.TestCase):
                 self.assertTrue(lines[0].startswith("angulor: "), lines[0])
                 self.assertIn(named, lines[0])
                 self.assertEqual(lines[1], "Try 'angulor --help' for more information.")
+
+    def test_conversions(self):
+        too_long = "1" * 5000
+        # arguments, standard input, standard output, standard error, exit status
+        for args, stdin, out, err, status in (
+            (["--to-degrees", "1", "-1", "2,5"], None,
+             '1.000000 radians = 57° 17\' 45"\n-1.000000 radians = -57° 17\' 45"\n'
+             '2,500000 radians = 143° 14\' 22"\n', "", 0),
+            (["--to-radians", "43°14'12.5\"N", "-12:30", "S 12 30", "007d05"], None,
+             '43° 14\' 12.5" = 0.754625 radians\n-12° 30\' 0" = -0.218166 radians\n'
+             '-12° 30\' 0" = -0.218166 radians\n7° 5\' 0" = 0.123627 radians\n', "", 0),
+            (["--to-degrees", "--precision", "9", "--decimal-degrees", "1"], None,
+             "1.0000000 radians = 57.295780°\n", "", 0),
+            (["--precision=6", "--to-degrees", "--decimal-minutes", "1"], None,
+             "1.0000 radians = 57°17.7'\n", "", 0),
+            (["--to-degrees", "--round-to-minutes", "--", "-1"], None,
+             "-1.000000 radians = -57°18'\n", "", 0),
+            (["--to-degrees", "7", "1"], None, '1.000000 radians = 57° 17\' 45"\n',
+             "angulor: Radians out of range\n", 1),
+            (["--to-radians", "12x", "12°61'"], None, "",
+             "angulor: The text holds a letter that is not N, S, E, W or the degree mark d.\n"
+             "angulor: Minutes out of range\n", 1),
+            (["--to-radians"], f"\ufeff12°30'\r\n\n1 2 3 4\n{too_long}\n45",
+             '12° 30\' 0" = 0.218166 radians\n45° 0\' 0" = 0.785398 radians\n',
+             "angulor: line 2: The text is empty.\n"
+             "angulor: line 3: The text holds more than three numbers.\n"
+             "angulor: line 4: The line is too long.\n", 1),
+            (["--to-degrees"], "", "", "", 0),
+        ):
+            with self.subTest(args=args, stdin=stdin):
+                result = angulor(*args, stdin=stdin)
+                self.assertEqual((result.stdout, result.stderr, result.returncode),
+                                 (out, err, status))
 
     def test_a_start_without_display_says_so(self):
         result = angulor()
@@ -238,17 +279,21 @@ class CommandLineTests(unittest.TestCase):
                 self.assertIn(reason, result.stderr)
 
     def test_qt_options_start_the_program(self):
-        program = subprocess.Popen([str(PREFIX / "bin/angulor"), "-platform", "offscreen",
-                                    "-style", "Fusion"], env=without_display(),
-                                   stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
-        try:
-            program.wait(timeout=3)
-        except subprocess.TimeoutExpired:
-            pass  # running, its window open on the off-screen platform
-        finally:
-            program.kill()
-            out, err = program.communicate()
-        self.assertEqual(program.returncode, -9, err)
+        # The "=" form is handed on as Qt takes it, never accepted and then ignored.
+        for args in (["-platform", "offscreen", "-style", "Fusion"],
+                     ["-platform=offscreen", "--style=Fusion"]):
+            with self.subTest(args=args):
+                program = subprocess.Popen([str(PREFIX / "bin/angulor"), *args],
+                                           env=without_display(), stdout=subprocess.PIPE,
+                                           stderr=subprocess.PIPE, text=True)
+                try:
+                    program.wait(timeout=3)
+                except subprocess.TimeoutExpired:
+                    pass  # running, its window open on the off-screen platform
+                finally:
+                    program.kill()
+                    out, err = program.communicate()
+                self.assertEqual(program.returncode, -9, err)
 
 
 class ManualPageTests(unittest.TestCase):
@@ -267,9 +312,16 @@ class ManualPageTests(unittest.TestCase):
         text = self.render().stdout
         headings = [line for line in text.splitlines() if re.fullmatch(r"[A-Z][A-Z ]+", line)]
         self.assertEqual(headings, ["NAME", "SYNOPSIS", "DESCRIPTION", "OPTIONS", "FILES",
-                                    "ENVIRONMENT", "EXIT STATUS", "SEE ALSO"])
+                                    "ENVIRONMENT", "EXIT STATUS", "EXAMPLES", "SEE ALSO"])
         self.assertIn("ang_help.txt", text.split("FILES", 1)[1].split("ENVIRONMENT", 1)[0])
         self.assertIn("xdg-open(1)", text.split("SEE ALSO", 1)[1])
+
+    def test_names_and_paths_are_never_broken(self):
+        text = self.render().stdout
+        for name in ("~/.local/lib/angulor/ang_help.txt", "/usr/lib/angulor/ang_help.txt",
+                     "Wayland", "wayland.", "qt6-wayland", "xdg-open(1)", "WAYLAND_DISPLAY",
+                     "QT_QPA_PLATFORM", "--round-to-minutes", "--decimal-degrees"):
+            self.assertIn(name, text)
 
     def test_documents_every_option_of_the_help(self):
         text = self.render().stdout
