@@ -32,33 +32,35 @@ Try &apos;%1 --help&apos; for more information.
     </message>
     <message>
         <source>Convert each ANGLE into radians, as the Degrees to radians button does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden Winkel ANGLE ins Bogenmaß umrechnen, wie es die Schaltfläche „Grad in Bogenmaß“ tut.</translation>
     </message>
     <message>
         <source>Convert each value in RADIANS into degrees, as the Radians to degrees button does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden Wert in RADIANS in Grad umrechnen, wie es die Schaltfläche „Bogenmaß in Grad“ tut.</translation>
     </message>
     <message>
         <source>Significant figures: 6, 7, 8 or 9 (8 when not given).</source>
-        <translation type="unfinished"></translation>
+        <translation>Gültige Stellen: 6, 7, 8 oder 9 (ohne Angabe 8).</translation>
     </message>
     <message>
         <source>Write decimal degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimalgrad ausgeben.</translation>
     </message>
     <message>
         <source>Write degrees and decimal minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad und Dezimalminuten ausgeben.</translation>
     </message>
     <message>
         <source>Round to whole minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf ganze Minuten runden.</translation>
     </message>
     <message>
         <source>Usage: %1 [options]
        %1 --to-radians [options] [ANGLE...]
        %1 --to-degrees [options] [RADIANS...]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1 [Optionen]
+        %1 --to-radians [Optionen] [ANGLE...]
+        %1 --to-degrees [Optionen] [RADIANS...]</translation>
     </message>
     <message>
         <source>
@@ -74,59 +76,71 @@ Examples:
 
 Qt&apos;s standard options, such as -platform, -display and -style, are accepted too.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Ein Winkel ANGLE wird z. B. als 12°30&apos;15&quot;, 12 30 15, 12:30:15, -12°30.5&apos; oder 43°14&apos;12.5&quot;N geschrieben.
+Für jeden Wert wird die Zeile ausgegeben, die das Fenster in sein Ausgabefeld schreibt. Ohne Werte
+wird aus jeder Zeile der Standardeingabe ein Wert gelesen. Ein Wert, der mit „-“ beginnt,
+ist ein Wert und keine Option; -- beendet die Optionen. Die Umrechnungen benötigen keine grafische Anzeige.
+
+Beispiele:
+  %1 --to-radians &quot;43°14&apos;12.5\&quot;N&quot; -12:30
+  %1 --to-degrees --precision 9 1 -0.5
+  %1 --to-degrees --decimal-degrees &lt; bearings.txt
+
+Die Standardoptionen von Qt wie -platform, -display und -style werden ebenfalls akzeptiert.
+</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlender Wert nach „%1“.</translation>
     </message>
     <message>
         <source>--precision takes 6, 7, 8 or 9, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--precision erwartet 6, 7, 8 oder 9, nicht „%1“.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;--%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwarteter Wert nach „--%1“.</translation>
     </message>
     <message>
         <source>Give only one of --to-radians and --to-degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie nur eine der Optionen --to-radians und --to-degrees an.</translation>
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Option „%1“.</translation>
     </message>
     <message>
         <source>Give only one of --decimal-degrees, --decimal-minutes and --round-to-minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie nur eine der Optionen --decimal-degrees, --decimal-minutes und --round-to-minutes an.</translation>
     </message>
     <message>
         <source>--%1 works only with --to-radians or --to-degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 ist nur zusammen mit --to-radians oder --to-degrees möglich.</translation>
     </message>
 </context>
 <context>
     <name>Conversion</name>
     <message>
         <source>The line is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeile ist zu lang.</translation>
     </message>
     <message>
         <source>The value holds no number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert enthält keine Zahl.</translation>
     </message>
     <message>
         <source>Cannot read the standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Standardeingabe kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>Cannot write the output</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ausgabe kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>line %1: %2</source>
         <extracomment>%1 the line&apos;s number in the input, %2 what is wrong with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
 </context>
 <context>
@@ -190,19 +204,19 @@ Qt&apos;s standard options, such as -platform, -display and -style, are accepted
     </message>
     <message>
         <source>The pasted degrees are longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die eingefügte Gradangabe ist länger als %1 Zeichen.</translation>
     </message>
     <message>
         <source>The pasted minutes are longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die eingefügte Minutenangabe ist länger als %1 Zeichen.</translation>
     </message>
     <message>
         <source>The pasted seconds are longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die eingefügte Sekundenangabe ist länger als %1 Zeichen.</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
 </context>
 <context>
@@ -369,7 +383,7 @@ Qt&apos;s standard options, such as -platform, -display and -style, are accepted
     <name>QLineEdit</name>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
 </context>
 <context>
@@ -437,75 +451,75 @@ ist leer, es gibt also keinen Text anzuzeigen.</translation>
     <name>WrittenAngle</name>
     <message>
         <source>The text is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text ist leer.</translation>
     </message>
     <message>
         <source>The text holds no number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text enthält keine Zahl.</translation>
     </message>
     <message>
         <source>The text holds a letter that is not N, S, E, W or the degree mark d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text enthält einen Buchstaben, der weder N, S, E, W noch das Gradzeichen d ist.</translation>
     </message>
     <message>
         <source>The text holds a character that is not part of an angle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text enthält ein Zeichen, das nicht zu einem Winkel gehört.</translation>
     </message>
     <message>
         <source>A hemisphere letter and a sign cannot stand together.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Buchstabe für die Himmelsrichtung und ein Vorzeichen schließen einander aus.</translation>
     </message>
     <message>
         <source>The text holds two hemisphere letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text enthält zwei Buchstaben für die Himmelsrichtung.</translation>
     </message>
     <message>
         <source>A hemisphere letter stands inside the angle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Buchstabe für die Himmelsrichtung steht mitten im Winkel.</translation>
     </message>
     <message>
         <source>A sign can only stand in front of the angle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Vorzeichen darf nur vor dem Winkel stehen.</translation>
     </message>
     <message>
         <source>A number holds a second decimal separator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zahl enthält ein zweites Dezimaltrennzeichen.</translation>
     </message>
     <message>
         <source>A decimal separator stands without digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Dezimaltrennzeichen steht ohne Ziffern.</translation>
     </message>
     <message>
         <source>Only the last number can hold a decimal separator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die letzte Zahl darf ein Dezimaltrennzeichen enthalten.</translation>
     </message>
     <message>
         <source>The text holds more than three numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text enthält mehr als drei Zahlen.</translation>
     </message>
     <message>
         <source>The marks are out of order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeichen für Grad, Minuten und Sekunden stehen in falscher Reihenfolge.</translation>
     </message>
     <message>
         <source>Minutes or seconds are given without degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten oder Sekunden sind ohne Grad angegeben.</translation>
     </message>
     <message>
         <source>Seconds are given without minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden sind ohne Minuten angegeben.</translation>
     </message>
     <message>
         <source>A mark stands without a number before it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor einem Grad-, Minuten- oder Sekundenzeichen fehlt die Zahl.</translation>
     </message>
     <message>
         <source>A colon must stand between two numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Doppelpunkt muss zwischen zwei Zahlen stehen.</translation>
     </message>
     <message>
         <source>Colons cannot be mixed with marks or blanks between numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischen den Zahlen dürfen Doppelpunkte nicht mit Grad-, Minuten- oder Sekundenzeichen oder Leerzeichen gemischt werden.</translation>
     </message>
 </context>
 <context>

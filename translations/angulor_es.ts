@@ -32,33 +32,35 @@ Pruebe &apos;%1 --help&apos; para obtener más información.
     </message>
     <message>
         <source>Convert each ANGLE into radians, as the Degrees to radians button does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convierte a radianes cada ángulo ANGLE, como el botón &apos;Grados a radianes&apos;.</translation>
     </message>
     <message>
         <source>Convert each value in RADIANS into degrees, as the Radians to degrees button does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convierte a grados cada valor de RADIANS, como el botón &apos;Radianes a grados&apos;.</translation>
     </message>
     <message>
         <source>Significant figures: 6, 7, 8 or 9 (8 when not given).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifras significativas: 6, 7, 8 o 9 (8 si no se indica).</translation>
     </message>
     <message>
         <source>Write decimal degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe grados decimales.</translation>
     </message>
     <message>
         <source>Write degrees and decimal minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe grados y minutos decimales.</translation>
     </message>
     <message>
         <source>Round to whole minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Redondea a minutos enteros.</translation>
     </message>
     <message>
         <source>Usage: %1 [options]
        %1 --to-radians [options] [ANGLE...]
        %1 --to-degrees [options] [RADIANS...]</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 [opciones]
+     %1 --to-radians [opciones] [ANGLE...]
+     %1 --to-degrees [opciones] [RADIANS...]</translation>
     </message>
     <message>
         <source>
@@ -74,59 +76,71 @@ Examples:
 
 Qt&apos;s standard options, such as -platform, -display and -style, are accepted too.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Un ángulo ANGLE se escribe como en 12°30&apos;15&quot;, 12 30 15, 12:30:15, -12°30.5&apos; o 43°14&apos;12.5&quot;N.
+Para cada valor se imprime la línea que la ventana escribe en su cuadro de salida. Sin valores,
+se lee un valor de cada línea de la entrada estándar. Un valor que empieza por &apos;-&apos;
+es un valor, no una opción; -- termina las opciones. Las conversiones no necesitan pantalla gráfica.
+
+Ejemplos:
+  %1 --to-radians &quot;43°14&apos;12.5\&quot;N&quot; -12:30
+  %1 --to-degrees --precision 9 1 -0.5
+  %1 --to-degrees --decimal-degrees &lt; bearings.txt
+
+También se aceptan las opciones estándar de Qt, como -platform, -display y -style.
+</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta un valor después de &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--precision takes 6, 7, 8 or 9, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--precision admite 6, 7, 8 o 9, no &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;--%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor inesperado después de &apos;--%1&apos;.</translation>
     </message>
     <message>
         <source>Give only one of --to-radians and --to-degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique solo una de las opciones --to-radians y --to-degrees.</translation>
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opción desconocida &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Give only one of --decimal-degrees, --decimal-minutes and --round-to-minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique solo una de las opciones --decimal-degrees, --decimal-minutes y --round-to-minutes.</translation>
     </message>
     <message>
         <source>--%1 works only with --to-radians or --to-degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 solo funciona con --to-radians o --to-degrees.</translation>
     </message>
 </context>
 <context>
     <name>Conversion</name>
     <message>
         <source>The line is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea es demasiado larga.</translation>
     </message>
     <message>
         <source>The value holds no number.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor no contiene ningún número.</translation>
     </message>
     <message>
         <source>Cannot read the standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la entrada estándar</translation>
     </message>
     <message>
         <source>Cannot write the output</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir la salida</translation>
     </message>
     <message>
         <source>line %1: %2</source>
         <extracomment>%1 the line&apos;s number in the input, %2 what is wrong with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2</translation>
     </message>
 </context>
 <context>
@@ -190,19 +204,19 @@ Qt&apos;s standard options, such as -platform, -display and -style, are accepted
     </message>
     <message>
         <source>The pasted degrees are longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los grados pegados tienen más de %1 caracteres.</translation>
     </message>
     <message>
         <source>The pasted minutes are longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los minutos pegados tienen más de %1 caracteres.</translation>
     </message>
     <message>
         <source>The pasted seconds are longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los segundos pegados tienen más de %1 caracteres.</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
 </context>
 <context>
@@ -369,7 +383,7 @@ Qt&apos;s standard options, such as -platform, -display and -style, are accepted
     <name>QLineEdit</name>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
 </context>
 <context>
@@ -437,75 +451,75 @@ está vacío, así que no hay texto que mostrar.</translation>
     <name>WrittenAngle</name>
     <message>
         <source>The text is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto está vacío.</translation>
     </message>
     <message>
         <source>The text holds no number.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto no contiene ningún número.</translation>
     </message>
     <message>
         <source>The text holds a letter that is not N, S, E, W or the degree mark d.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto contiene una letra que no es N, S, E, W ni el símbolo de grado d.</translation>
     </message>
     <message>
         <source>The text holds a character that is not part of an angle.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto contiene un carácter que no forma parte de un ángulo.</translation>
     </message>
     <message>
         <source>A hemisphere letter and a sign cannot stand together.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una letra de hemisferio y un signo no pueden ir juntos.</translation>
     </message>
     <message>
         <source>The text holds two hemisphere letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto contiene dos letras de hemisferio.</translation>
     </message>
     <message>
         <source>A hemisphere letter stands inside the angle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una letra de hemisferio en medio del ángulo.</translation>
     </message>
     <message>
         <source>A sign can only stand in front of the angle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un signo solo puede ir delante del ángulo.</translation>
     </message>
     <message>
         <source>A number holds a second decimal separator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un número contiene un segundo separador decimal.</translation>
     </message>
     <message>
         <source>A decimal separator stands without digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay un separador decimal sin cifras.</translation>
     </message>
     <message>
         <source>Only the last number can hold a decimal separator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo el último número puede llevar separador decimal.</translation>
     </message>
     <message>
         <source>The text holds more than three numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto contiene más de tres números.</translation>
     </message>
     <message>
         <source>The marks are out of order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los símbolos de grados, minutos y segundos no están en el orden correcto.</translation>
     </message>
     <message>
         <source>Minutes or seconds are given without degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se indican minutos o segundos sin grados.</translation>
     </message>
     <message>
         <source>Seconds are given without minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se indican segundos sin minutos.</translation>
     </message>
     <message>
         <source>A mark stands without a number before it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay un símbolo de grados, minutos o segundos sin número delante.</translation>
     </message>
     <message>
         <source>A colon must stand between two numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los dos puntos deben ir entre dos números.</translation>
     </message>
     <message>
         <source>Colons cannot be mixed with marks or blanks between numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entre los números no se pueden mezclar los dos puntos con símbolos o espacios.</translation>
     </message>
 </context>
 <context>

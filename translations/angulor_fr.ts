@@ -32,33 +32,35 @@ Saisissez «&#xa0;%1 --help&#xa0;» pour plus d’informations.
     </message>
     <message>
         <source>Convert each ANGLE into radians, as the Degrees to radians button does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir chaque ANGLE en radians, comme le bouton « Degrés en radians ».</translation>
     </message>
     <message>
         <source>Convert each value in RADIANS into degrees, as the Radians to degrees button does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir chaque valeur de RADIANS en degrés, comme le bouton « Radians en degrés ».</translation>
     </message>
     <message>
         <source>Significant figures: 6, 7, 8 or 9 (8 when not given).</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffres significatifs : 6, 7, 8 ou 9 (8 par défaut).</translation>
     </message>
     <message>
         <source>Write decimal degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire des degrés décimaux.</translation>
     </message>
     <message>
         <source>Write degrees and decimal minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire des degrés et des minutes décimales.</translation>
     </message>
     <message>
         <source>Round to whole minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrondir aux minutes entières.</translation>
     </message>
     <message>
         <source>Usage: %1 [options]
        %1 --to-radians [options] [ANGLE...]
        %1 --to-degrees [options] [RADIANS...]</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : %1 [options]
+              %1 --to-radians [options] [ANGLE...]
+              %1 --to-degrees [options] [RADIANS...]</translation>
     </message>
     <message>
         <source>
@@ -74,59 +76,71 @@ Examples:
 
 Qt&apos;s standard options, such as -platform, -display and -style, are accepted too.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Un ANGLE s’écrit par exemple 12°30&apos;15&quot;, 12 30 15, 12:30:15, -12°30.5&apos; ou 43°14&apos;12.5&quot;N.
+Pour chaque valeur, la ligne que la fenêtre écrit dans sa zone de sortie est affichée. Sans valeur,
+une valeur est lue sur chaque ligne de l’entrée standard. Une valeur qui commence par « - »
+est une valeur, et non une option ; -- termine les options. Les conversions n’ont besoin d’aucun affichage graphique.
+
+Exemples :
+  %1 --to-radians &quot;43°14&apos;12.5\&quot;N&quot; -12:30
+  %1 --to-degrees --precision 9 1 -0.5
+  %1 --to-degrees --decimal-degrees &lt; bearings.txt
+
+Les options standard de Qt, comme -platform, -display et -style, sont également acceptées.
+</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur manquante après « %1 ».</translation>
     </message>
     <message>
         <source>--precision takes 6, 7, 8 or 9, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--precision accepte 6, 7, 8 ou 9, et non « %1 ».</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;--%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur inattendue après « --%1 ».</translation>
     </message>
     <message>
         <source>Give only one of --to-radians and --to-degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez une seule des options --to-radians et --to-degrees.</translation>
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Option inconnue « %1 ».</translation>
     </message>
     <message>
         <source>Give only one of --decimal-degrees, --decimal-minutes and --round-to-minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez une seule des options --decimal-degrees, --decimal-minutes et --round-to-minutes.</translation>
     </message>
     <message>
         <source>--%1 works only with --to-radians or --to-degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 ne fonctionne qu’avec --to-radians ou --to-degrees.</translation>
     </message>
 </context>
 <context>
     <name>Conversion</name>
     <message>
         <source>The line is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne est trop longue.</translation>
     </message>
     <message>
         <source>The value holds no number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur ne contient aucun nombre.</translation>
     </message>
     <message>
         <source>Cannot read the standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire l’entrée standard</translation>
     </message>
     <message>
         <source>Cannot write the output</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire la sortie</translation>
     </message>
     <message>
         <source>line %1: %2</source>
         <extracomment>%1 the line&apos;s number in the input, %2 what is wrong with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -190,19 +204,19 @@ Qt&apos;s standard options, such as -platform, -display and -style, are accepted
     </message>
     <message>
         <source>The pasted degrees are longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les degrés collés dépassent %1 caractères.</translation>
     </message>
     <message>
         <source>The pasted minutes are longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les minutes collées dépassent %1 caractères.</translation>
     </message>
     <message>
         <source>The pasted seconds are longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les secondes collées dépassent %1 caractères.</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
 </context>
 <context>
@@ -369,7 +383,7 @@ Qt&apos;s standard options, such as -platform, -display and -style, are accepted
     <name>QLineEdit</name>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;ller</translation>
     </message>
 </context>
 <context>
@@ -437,75 +451,75 @@ est vide&#xa0;: il n’y a aucun texte à afficher.</translation>
     <name>WrittenAngle</name>
     <message>
         <source>The text is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte est vide.</translation>
     </message>
     <message>
         <source>The text holds no number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte ne contient aucun nombre.</translation>
     </message>
     <message>
         <source>The text holds a letter that is not N, S, E, W or the degree mark d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte contient une lettre autre que N, S, E, W ou le symbole de degré d.</translation>
     </message>
     <message>
         <source>The text holds a character that is not part of an angle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte contient un caractère qui ne fait pas partie d’un angle.</translation>
     </message>
     <message>
         <source>A hemisphere letter and a sign cannot stand together.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une lettre d’hémisphère et un signe ne peuvent pas figurer ensemble.</translation>
     </message>
     <message>
         <source>The text holds two hemisphere letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte contient deux lettres d’hémisphère.</translation>
     </message>
     <message>
         <source>A hemisphere letter stands inside the angle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une lettre d’hémisphère se trouve au milieu de l’angle.</translation>
     </message>
     <message>
         <source>A sign can only stand in front of the angle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un signe ne peut figurer que devant l’angle.</translation>
     </message>
     <message>
         <source>A number holds a second decimal separator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre contient un second séparateur décimal.</translation>
     </message>
     <message>
         <source>A decimal separator stands without digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un séparateur décimal n’est accompagné d’aucun chiffre.</translation>
     </message>
     <message>
         <source>Only the last number can hold a decimal separator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seul le dernier nombre peut contenir un séparateur décimal.</translation>
     </message>
     <message>
         <source>The text holds more than three numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte contient plus de trois nombres.</translation>
     </message>
     <message>
         <source>The marks are out of order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les symboles de degré, de minute et de seconde ne sont pas dans le bon ordre.</translation>
     </message>
     <message>
         <source>Minutes or seconds are given without degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des minutes ou des secondes sont indiquées sans degrés.</translation>
     </message>
     <message>
         <source>Seconds are given without minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des secondes sont indiquées sans minutes.</translation>
     </message>
     <message>
         <source>A mark stands without a number before it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un symbole de degré, de minute ou de seconde n’est précédé d’aucun nombre.</translation>
     </message>
     <message>
         <source>A colon must stand between two numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un deux-points doit se trouver entre deux nombres.</translation>
     </message>
     <message>
         <source>Colons cannot be mixed with marks or blanks between numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entre les nombres, les deux-points ne peuvent pas être mélangés avec des symboles ou des espaces.</translation>
     </message>
 </context>
 <context>

@@ -32,33 +32,35 @@ Provare &apos;%1 --help&apos; per ulteriori informazioni.
     </message>
     <message>
         <source>Convert each ANGLE into radians, as the Degrees to radians button does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Converte in radianti ogni angolo ANGLE, come il pulsante &apos;Gradi in radianti&apos;.</translation>
     </message>
     <message>
         <source>Convert each value in RADIANS into degrees, as the Radians to degrees button does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Converte in gradi ogni valore di RADIANS, come il pulsante &apos;Radianti in gradi&apos;.</translation>
     </message>
     <message>
         <source>Significant figures: 6, 7, 8 or 9 (8 when not given).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifre significative: 6, 7, 8 o 9 (8 se non indicato).</translation>
     </message>
     <message>
         <source>Write decimal degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive gradi decimali.</translation>
     </message>
     <message>
         <source>Write degrees and decimal minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive gradi e primi decimali.</translation>
     </message>
     <message>
         <source>Round to whole minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrotonda ai primi interi.</translation>
     </message>
     <message>
         <source>Usage: %1 [options]
        %1 --to-radians [options] [ANGLE...]
        %1 --to-degrees [options] [RADIANS...]</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 [opzioni]
+     %1 --to-radians [opzioni] [ANGLE...]
+     %1 --to-degrees [opzioni] [RADIANS...]</translation>
     </message>
     <message>
         <source>
@@ -74,59 +76,71 @@ Examples:
 
 Qt&apos;s standard options, such as -platform, -display and -style, are accepted too.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Un angolo ANGLE si scrive come in 12°30&apos;15&quot;, 12 30 15, 12:30:15, -12°30.5&apos; o 43°14&apos;12.5&quot;N.
+Per ogni valore viene stampata la riga che la finestra scrive nella sua casella dei risultati. Senza valori,
+si legge un valore da ogni riga dello standard input. Un valore che inizia con &apos;-&apos;
+è un valore, non un&apos;opzione; -- termina le opzioni. Le conversioni non richiedono un display grafico.
+
+Esempi:
+  %1 --to-radians &quot;43°14&apos;12.5\&quot;N&quot; -12:30
+  %1 --to-degrees --precision 9 1 -0.5
+  %1 --to-degrees --decimal-degrees &lt; bearings.txt
+
+Sono accettate anche le opzioni standard di Qt, come -platform, -display e -style.
+</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manca un valore dopo &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--precision takes 6, 7, 8 or 9, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--precision accetta 6, 7, 8 o 9, non &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;--%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore inatteso dopo &apos;--%1&apos;.</translation>
     </message>
     <message>
         <source>Give only one of --to-radians and --to-degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicare una sola delle opzioni --to-radians e --to-degrees.</translation>
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzione sconosciuta &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Give only one of --decimal-degrees, --decimal-minutes and --round-to-minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicare una sola delle opzioni --decimal-degrees, --decimal-minutes e --round-to-minutes.</translation>
     </message>
     <message>
         <source>--%1 works only with --to-radians or --to-degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 funziona solo con --to-radians o --to-degrees.</translation>
     </message>
 </context>
 <context>
     <name>Conversion</name>
     <message>
         <source>The line is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>La riga è troppo lunga.</translation>
     </message>
     <message>
         <source>The value holds no number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore non contiene alcun numero.</translation>
     </message>
     <message>
         <source>Cannot read the standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere lo standard input</translation>
     </message>
     <message>
         <source>Cannot write the output</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere l&apos;output</translation>
     </message>
     <message>
         <source>line %1: %2</source>
         <extracomment>%1 the line&apos;s number in the input, %2 what is wrong with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>riga %1: %2</translation>
     </message>
 </context>
 <context>
@@ -190,19 +204,19 @@ Qt&apos;s standard options, such as -platform, -display and -style, are accepted
     </message>
     <message>
         <source>The pasted degrees are longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>I gradi incollati superano i %1 caratteri.</translation>
     </message>
     <message>
         <source>The pasted minutes are longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>I primi incollati superano i %1 caratteri.</translation>
     </message>
     <message>
         <source>The pasted seconds are longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>I secondi incollati superano i %1 caratteri.</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla</translation>
     </message>
 </context>
 <context>
@@ -369,7 +383,7 @@ Qt&apos;s standard options, such as -platform, -display and -style, are accepted
     <name>QLineEdit</name>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Incolla</translation>
     </message>
 </context>
 <context>
@@ -437,75 +451,75 @@ is empty, so there is no text to show.</source>
     <name>WrittenAngle</name>
     <message>
         <source>The text is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo è vuoto.</translation>
     </message>
     <message>
         <source>The text holds no number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo non contiene alcun numero.</translation>
     </message>
     <message>
         <source>The text holds a letter that is not N, S, E, W or the degree mark d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo contiene una lettera diversa da N, S, E, W e dal simbolo dei gradi d.</translation>
     </message>
     <message>
         <source>The text holds a character that is not part of an angle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo contiene un carattere che non fa parte di un angolo.</translation>
     </message>
     <message>
         <source>A hemisphere letter and a sign cannot stand together.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una lettera di emisfero e un segno non possono comparire insieme.</translation>
     </message>
     <message>
         <source>The text holds two hemisphere letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo contiene due lettere di emisfero.</translation>
     </message>
     <message>
         <source>A hemisphere letter stands inside the angle.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;è una lettera di emisfero in mezzo all&apos;angolo.</translation>
     </message>
     <message>
         <source>A sign can only stand in front of the angle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un segno può stare solo davanti all&apos;angolo.</translation>
     </message>
     <message>
         <source>A number holds a second decimal separator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un numero contiene un secondo separatore decimale.</translation>
     </message>
     <message>
         <source>A decimal separator stands without digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;è un separatore decimale senza cifre.</translation>
     </message>
     <message>
         <source>Only the last number can hold a decimal separator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo l&apos;ultimo numero può contenere un separatore decimale.</translation>
     </message>
     <message>
         <source>The text holds more than three numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo contiene più di tre numeri.</translation>
     </message>
     <message>
         <source>The marks are out of order.</source>
-        <translation type="unfinished"></translation>
+        <translation>I simboli di gradi, primi e secondi non sono nell&apos;ordine giusto.</translation>
     </message>
     <message>
         <source>Minutes or seconds are given without degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sono indicati primi o secondi senza gradi.</translation>
     </message>
     <message>
         <source>Seconds are given without minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sono indicati secondi senza primi.</translation>
     </message>
     <message>
         <source>A mark stands without a number before it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un simbolo di gradi, primi o secondi non è preceduto da alcun numero.</translation>
     </message>
     <message>
         <source>A colon must stand between two numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>I due punti devono stare tra due numeri.</translation>
     </message>
     <message>
         <source>Colons cannot be mixed with marks or blanks between numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tra i numeri non si possono mescolare i due punti con simboli o spazi.</translation>
     </message>
 </context>
 <context>

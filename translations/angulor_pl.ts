@@ -32,33 +32,35 @@ Więcej informacji: &apos;%1 --help&apos;.
     </message>
     <message>
         <source>Convert each ANGLE into radians, as the Degrees to radians button does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przelicza każdy KĄT na radiany, tak jak przycisk „Stopnie na radiany”.</translation>
     </message>
     <message>
         <source>Convert each value in RADIANS into degrees, as the Radians to degrees button does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przelicza każdą wartość RADIANY na stopnie, tak jak przycisk „Radiany na stopnie”.</translation>
     </message>
     <message>
         <source>Significant figures: 6, 7, 8 or 9 (8 when not given).</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba cyfr znaczących: 6, 7, 8 lub 9 (domyślnie 8).</translation>
     </message>
     <message>
         <source>Write decimal degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisuje wynik w stopniach dziesiętnych.</translation>
     </message>
     <message>
         <source>Write degrees and decimal minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisuje wynik w stopniach i minutach dziesiętnych.</translation>
     </message>
     <message>
         <source>Round to whole minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaokrągla do pełnych minut.</translation>
     </message>
     <message>
         <source>Usage: %1 [options]
        %1 --to-radians [options] [ANGLE...]
        %1 --to-degrees [options] [RADIANS...]</source>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: %1 [opcje]
+       %1 --to-radians [opcje] [KĄT...]
+       %1 --to-degrees [opcje] [RADIANY...]</translation>
     </message>
     <message>
         <source>
@@ -74,59 +76,71 @@ Examples:
 
 Qt&apos;s standard options, such as -platform, -display and -style, are accepted too.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+KĄT zapisuje się na przykład tak: 12°30&apos;15&quot;, 12 30 15, 12:30:15, -12°30.5&apos; lub 43°14&apos;12.5&quot;N.
+Dla każdej wartości wypisywany jest wiersz, który okno wpisuje do pola wyników. Bez wartości
+program czyta po jednej wartości z każdego wiersza standardowego wejścia. Wartość zaczynająca
+się od &apos;-&apos; jest wartością, a nie opcją; -- kończy opcje. Środowisko graficzne nie jest potrzebne.
+
+Przykłady:
+  %1 --to-radians &quot;43°14&apos;12.5\&quot;N&quot; -12:30
+  %1 --to-degrees --precision 9 1 -0.5
+  %1 --to-degrees --decimal-degrees &lt; bearings.txt
+
+Akceptowane są też standardowe opcje Qt, takie jak -platform, -display i -style.
+</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak wartości po &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--precision takes 6, 7, 8 or 9, not &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcja --precision przyjmuje wartość 6, 7, 8 lub 9, a nie &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;--%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieoczekiwana wartość po &apos;--%1&apos;.</translation>
     </message>
     <message>
         <source>Give only one of --to-radians and --to-degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podaj tylko jedną z opcji --to-radians i --to-degrees.</translation>
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznana opcja &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Give only one of --decimal-degrees, --decimal-minutes and --round-to-minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podaj tylko jedną z opcji --decimal-degrees, --decimal-minutes i --round-to-minutes.</translation>
     </message>
     <message>
         <source>--%1 works only with --to-radians or --to-degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcja --%1 działa tylko razem z --to-radians lub --to-degrees.</translation>
     </message>
 </context>
 <context>
     <name>Conversion</name>
     <message>
         <source>The line is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz jest za długi.</translation>
     </message>
     <message>
         <source>The value holds no number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość nie zawiera liczby.</translation>
     </message>
     <message>
         <source>Cannot read the standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać standardowego wejścia</translation>
     </message>
     <message>
         <source>Cannot write the output</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać danych wyjściowych</translation>
     </message>
     <message>
         <source>line %1: %2</source>
         <extracomment>%1 the line&apos;s number in the input, %2 what is wrong with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1: %2</translation>
     </message>
 </context>
 <context>
@@ -190,19 +204,19 @@ Qt&apos;s standard options, such as -platform, -display and -style, are accepted
     </message>
     <message>
         <source>The pasted degrees are longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wklejone stopnie mają więcej niż %1 znaków.</translation>
     </message>
     <message>
         <source>The pasted minutes are longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wklejone minuty mają więcej niż %1 znaków.</translation>
     </message>
     <message>
         <source>The pasted seconds are longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wklejone sekundy mają więcej niż %1 znaków.</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Wklejanie</translation>
     </message>
 </context>
 <context>
@@ -369,7 +383,7 @@ Qt&apos;s standard options, such as -platform, -display and -style, are accepted
     <name>QLineEdit</name>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wklej</translation>
     </message>
 </context>
 <context>
@@ -437,75 +451,75 @@ jest pusty, więc nie ma tekstu do wyświetlenia.</translation>
     <name>WrittenAngle</name>
     <message>
         <source>The text is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst jest pusty.</translation>
     </message>
     <message>
         <source>The text holds no number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst nie zawiera liczby.</translation>
     </message>
     <message>
         <source>The text holds a letter that is not N, S, E, W or the degree mark d.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst zawiera literę inną niż N, S, E, W i znak stopnia d.</translation>
     </message>
     <message>
         <source>The text holds a character that is not part of an angle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst zawiera znak, który nie należy do zapisu kąta.</translation>
     </message>
     <message>
         <source>A hemisphere letter and a sign cannot stand together.</source>
-        <translation type="unfinished"></translation>
+        <translation>Litera strony świata i znak plus lub minus nie mogą występować razem.</translation>
     </message>
     <message>
         <source>The text holds two hemisphere letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst zawiera dwie litery stron świata.</translation>
     </message>
     <message>
         <source>A hemisphere letter stands inside the angle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Litera strony świata znajduje się wewnątrz zapisu kąta.</translation>
     </message>
     <message>
         <source>A sign can only stand in front of the angle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Znak plus lub minus może stać tylko przed kątem.</translation>
     </message>
     <message>
         <source>A number holds a second decimal separator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba zawiera drugi separator dziesiętny.</translation>
     </message>
     <message>
         <source>A decimal separator stands without digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Separator dziesiętny występuje bez cyfr.</translation>
     </message>
     <message>
         <source>Only the last number can hold a decimal separator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tylko ostatnia liczba może zawierać separator dziesiętny.</translation>
     </message>
     <message>
         <source>The text holds more than three numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst zawiera więcej niż trzy liczby.</translation>
     </message>
     <message>
         <source>The marks are out of order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Znaki stopni, minut i sekund są w złej kolejności.</translation>
     </message>
     <message>
         <source>Minutes or seconds are given without degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuty lub sekundy podano bez stopni.</translation>
     </message>
     <message>
         <source>Seconds are given without minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundy podano bez minut.</translation>
     </message>
     <message>
         <source>A mark stands without a number before it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przed znakiem stopni, minut lub sekund brak liczby.</translation>
     </message>
     <message>
         <source>A colon must stand between two numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dwukropek musi stać między dwiema liczbami.</translation>
     </message>
     <message>
         <source>Colons cannot be mixed with marks or blanks between numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Między liczbami nie można łączyć dwukropków ze znakami stopni, minut i sekund ani ze spacjami.</translation>
     </message>
 </context>
 <context>

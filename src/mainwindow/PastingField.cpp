@@ -12,11 +12,33 @@ std::optional<QString> PastingField::handled(const QString &pasted) const {
     return pasteHandler ? pasteHandler(pasted) : std::optional<QString>(pasted);
 }
 
+// Moving the caret is what ends a step of typing; a selection is left as it is.
+void PastingField::closeUndoStep() {
+    if (hasSelectedText() || text().isEmpty())
+        return;
+    const int at = cursorPosition();
+    setCursorPosition(at > 0 ? at - 1 : at + 1);
+    setCursorPosition(at);
+}
+
+void PastingField::insertAsStep(const QString &text) {
+    closeUndoStep();
+    insert(text);
+    closeUndoStep();
+}
+
+void PastingField::replaceAsStep(const QString &text) {
+    closeUndoStep();
+    selectAll();
+    insert(text);
+    closeUndoStep();
+}
+
 void PastingField::pasteFrom(QClipboard::Mode mode) {
     if (isReadOnly())
         return;
     if (const auto text = handled(QGuiApplication::clipboard()->text(mode)))
-        insert(*text);
+        insertAsStep(*text);
 }
 
 void PastingField::keyPressEvent(QKeyEvent *event) {
@@ -74,7 +96,9 @@ void PastingField::dropEvent(QDropEvent *event) {
     QDropEvent drop(event->position(), event->possibleActions(), &data, event->buttons(),
                     event->modifiers(), event->type());
     drop.setDropAction(event->dropAction());
+    closeUndoStep();
     QLineEdit::dropEvent(&drop);
+    closeUndoStep();
     event->setDropAction(drop.dropAction());
     event->setAccepted(drop.isAccepted());
 }

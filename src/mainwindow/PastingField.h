@@ -17,6 +17,11 @@ public:
     using Handler = std::function<std::optional<QString>(const QString &pasted)>;
     void setPasteHandler(Handler handler) { pasteHandler = std::move(handler); }
 
+    // Put in at the caret (in place of the selection), or in place of the whole text, as an
+    // undo step of its own, as a paste is: typing just before or after it is undone apart.
+    void insertAsStep(const QString &text);
+    void replaceAsStep(const QString &text);
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -25,6 +30,7 @@ protected:
 
 private:
     void pasteFrom(QClipboard::Mode mode);
+    void closeUndoStep();
     std::optional<QString> handled(const QString &pasted) const;
 
     Handler pasteHandler;

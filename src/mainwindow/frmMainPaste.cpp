@@ -5,19 +5,6 @@
 
 #include <QLabel>
 
-namespace {
-
-// Replaced as an edit of its own, so that undo in the field brings its old text back.
-void replaceUndoably(QLineEdit *field, const std::string &text) {
-    const QString newText = QString::fromStdString(text);
-    if (field->text() == newText)
-        return;
-    field->selectAll();
-    field->insert(newText);
-}
-
-} // namespace
-
 std::optional<QString> frmMain::fieldPasted(Paste::Into into, const QString &pasted) {
     const auto limit = [](const QLineEdit *field) {
         return static_cast<std::size_t>(field->maxLength());
@@ -32,9 +19,14 @@ std::optional<QString> frmMain::fieldPasted(Paste::Into into, const QString &pas
         return std::nullopt;
     }
     if (outcome.angle) {
-        replaceUndoably(txbDegrees, outcome.angle->degrees);
-        replaceUndoably(txbMinutes, outcome.angle->minutes);
-        replaceUndoably(txbSeconds, outcome.angle->seconds);
+        const auto replace = [](PastingField *field, const std::string &text) {
+            const QString newText = QString::fromStdString(text);
+            if (field->text() != newText)
+                field->replaceAsStep(newText);
+        };
+        replace(txbDegrees, outcome.angle->degrees);
+        replace(txbMinutes, outcome.angle->minutes);
+        replace(txbSeconds, outcome.angle->seconds);
         lblSign->setText(QString::fromStdString(outcome.angle->sign));
         return std::nullopt;
     }
