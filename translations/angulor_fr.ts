@@ -32,15 +32,15 @@ Saisissez «&#xa0;%1 --help&#xa0;» pour plus d’informations.
     </message>
     <message>
         <source>Convert each ANGLE into radians, as the Degrees to radians button does.</source>
-        <translation>Convertir chaque ANGLE en radians, comme le bouton « Degrés en radians ».</translation>
+        <translation>Convertir chaque ANGLE en radians, comme le bouton «&#xa0;Degrés en radians&#xa0;».</translation>
     </message>
     <message>
         <source>Convert each value in RADIANS into degrees, as the Radians to degrees button does.</source>
-        <translation>Convertir chaque valeur de RADIANS en degrés, comme le bouton « Radians en degrés ».</translation>
+        <translation>Convertir chaque valeur de RADIANS en degrés, comme le bouton «&#xa0;Radians en degrés&#xa0;».</translation>
     </message>
     <message>
         <source>Significant figures: 6, 7, 8 or 9 (8 when not given).</source>
-        <translation>Chiffres significatifs : 6, 7, 8 ou 9 (8 par défaut).</translation>
+        <translation>Chiffres significatifs&#xa0;: 6, 7, 8 ou 9 (8 par défaut).</translation>
     </message>
     <message>
         <source>Write decimal degrees.</source>
@@ -58,7 +58,7 @@ Saisissez «&#xa0;%1 --help&#xa0;» pour plus d’informations.
         <source>Usage: %1 [options]
        %1 --to-radians [options] [ANGLE...]
        %1 --to-degrees [options] [RADIANS...]</source>
-        <translation>Utilisation : %1 [options]
+        <translation>Utilisation&#xa0;: %1 [options]
               %1 --to-radians [options] [ANGLE...]
               %1 --to-degrees [options] [RADIANS...]</translation>
     </message>
@@ -79,10 +79,10 @@ Qt&apos;s standard options, such as -platform, -display and -style, are accepted
         <translation>
 Un ANGLE s’écrit par exemple 12°30&apos;15&quot;, 12 30 15, 12:30:15, -12°30.5&apos; ou 43°14&apos;12.5&quot;N.
 Pour chaque valeur, la ligne que la fenêtre écrit dans sa zone de sortie est affichée. Sans valeur,
-une valeur est lue sur chaque ligne de l’entrée standard. Une valeur qui commence par « - »
-est une valeur, et non une option ; -- termine les options. Les conversions n’ont besoin d’aucun affichage graphique.
+une valeur est lue sur chaque ligne de l’entrée standard. Une valeur qui commence par «&#xa0;-&#xa0;»
+est une valeur, et non une option&#xa0;; -- termine les options. Les conversions n’ont besoin d’aucun affichage graphique.
 
-Exemples :
+Exemples&#xa0;:
   %1 --to-radians &quot;43°14&apos;12.5\&quot;N&quot; -12:30
   %1 --to-degrees --precision 9 1 -0.5
   %1 --to-degrees --decimal-degrees &lt; bearings.txt
@@ -92,15 +92,15 @@ Les options standard de Qt, comme -platform, -display et -style, sont également
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Valeur manquante après « %1 ».</translation>
+        <translation>Valeur manquante après «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>--precision takes 6, 7, 8 or 9, not &apos;%1&apos;.</source>
-        <translation>--precision accepte 6, 7, 8 ou 9, et non « %1 ».</translation>
+        <translation>--precision accepte 6, 7, 8 ou 9, et non «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;--%1&apos;.</source>
-        <translation>Valeur inattendue après « --%1 ».</translation>
+        <translation>Valeur inattendue après «&#xa0;--%1&#xa0;».</translation>
     </message>
     <message>
         <source>Give only one of --to-radians and --to-degrees.</source>
@@ -108,7 +108,7 @@ Les options standard de Qt, comme -platform, -display et -style, sont également
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Option inconnue « %1 ».</translation>
+        <translation>Option inconnue «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Give only one of --decimal-degrees, --decimal-minutes and --round-to-minutes.</source>
@@ -140,7 +140,7 @@ Les options standard de Qt, comme -platform, -display et -style, sont également
     <message>
         <source>line %1: %2</source>
         <extracomment>%1 the line&apos;s number in the input, %2 what is wrong with it</extracomment>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
