@@ -15,7 +15,7 @@ namespace {
 //: Title: the caption of the button "Degrees to radians".
 constexpr const char *Title = CORE_TEXT("Operations", "Degrees to radians");
 
-Message RangeMessage(const char *text, Field focus) {
+Message rangeMessage(const char *text, Field focus) {
     return Message{text, Title, MessageIcon::Information, focus};
 }
 
@@ -34,15 +34,15 @@ double ParseAngleField(std::string_view text, bool &invalid, bool &comma) {
         invalid = true;
         return -1;
     }
-    return NumberReading::ReadPlainDecimal(StrProc::ReplaceAll(text, ",", "."));
+    return NumberReading::readPlainDecimal(StrProc::replaceAll(text, ",", "."));
 }
 
-OperationResult DegreesToRadians(const Fields &fields, const OutputOptions &options) {
+OperationResult degreesToRadians(const Fields &fields, const OutputOptions &options) {
     OperationResult result{fields, {}, false, {}};
     Fields &out = result.fields;
     const std::array<std::string *, 3> texts{&out.degrees, &out.minutes, &out.seconds};
     for (auto *text : texts) {
-        *text = StrProc::TrimBlanks(*text);
+        *text = StrProc::trimBlanks(*text);
     }
     if (out.degrees.empty() && out.minutes.empty() && out.seconds.empty()) {
         return result;
@@ -65,17 +65,17 @@ OperationResult DegreesToRadians(const Fields &fields, const OutputOptions &opti
     const auto [d, m, s] = values;
     if (!(d >= 0 && d <= 360) || (d == 360 && (m > 0 || s > 0))) {
         result.message =
-            RangeMessage(CORE_TEXT("Operations", "Degrees out of range"), Field::Degrees);
+            rangeMessage(CORE_TEXT("Operations", "Degrees out of range"), Field::Degrees);
         return result;
     }
     if (!(m >= 0 && m <= 59)) {
         result.message =
-            RangeMessage(CORE_TEXT("Operations", "Minutes out of range"), Field::Minutes);
+            rangeMessage(CORE_TEXT("Operations", "Minutes out of range"), Field::Minutes);
         return result;
     }
     if (!(s >= 0 && s <= 59)) {
         result.message =
-            RangeMessage(CORE_TEXT("Operations", "Seconds out of range"), Field::Seconds);
+            rangeMessage(CORE_TEXT("Operations", "Seconds out of range"), Field::Seconds);
         return result;
     }
     // In this order, each sum stored as a double, dividing by 360 before the multiplication.
@@ -85,10 +85,10 @@ OperationResult DegreesToRadians(const Fields &fields, const OutputOptions &opti
 
     const bool comma = commas[0];
     const bool negative = !out.sign.empty();
-    const auto places = Precision::For(options.precision);
-    out.radians = (negative ? "-" : "") + NumberText::FixedResult(radians, places.radians, comma);
-    result.append = (negative ? "-" : "") + NumberText::Plain(d) + "\u00B0 " +
-                    NumberText::Plain(m) + "' " + NumberText::Plain(s) + "\" = " + out.radians +
+    const auto places = Precision::decimalsFor(options.precision);
+    out.radians = (negative ? "-" : "") + NumberText::fixedResult(radians, places.radians, comma);
+    result.append = (negative ? "-" : "") + NumberText::plain(d) + "\u00B0 " +
+                    NumberText::plain(m) + "' " + NumberText::plain(s) + "\" = " + out.radians +
                     " " + std::string(ResultWords::Radians) + "\r\n";
     result.outputToComma = comma;
     return result;

@@ -8,7 +8,7 @@ namespace Paste {
 namespace {
 
 // Bytes of a line break or tab at `at`: the ASCII ones, and NEL, LS and PS in UTF-8.
-std::size_t BreakAt(std::string_view text, std::size_t at) {
+std::size_t breakAt(std::string_view text, std::size_t at) {
     switch (text[at]) {
     case '\n':
     case '\r':
@@ -27,13 +27,13 @@ std::size_t BreakAt(std::string_view text, std::size_t at) {
     return 0;
 }
 
-bool Blank(std::string_view line) {
+bool blank(std::string_view line) {
     return line.find_first_not_of(' ') == std::string_view::npos;
 }
 
-// Characters, not bytes, as the fields count them: the angle's numbers are ASCII, but
+// characters, not bytes, as the fields count them: the angle's numbers are ASCII, but
 // nothing else may be miscounted either.
-std::size_t Characters(std::string_view text) {
+std::size_t characters(std::string_view text) {
     std::size_t count = 0;
     for (const char c : text)
         count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
@@ -42,7 +42,7 @@ std::size_t Characters(std::string_view text) {
 
 // The message names the part; its "%1" is the field's limit, filled in by the window once the
 // text is in the person's language.
-std::optional<Message> TooLong(const WrittenAngle::Angle &angle, const Limits &limits,
+std::optional<Message> tooLong(const WrittenAngle::Angle &angle, const Limits &limits,
                                std::size_t &limit) {
     const struct {
         const std::string &text;
@@ -55,7 +55,7 @@ std::optional<Message> TooLong(const WrittenAngle::Angle &angle, const Limits &l
                  {angle.seconds, limits.seconds,
                   CORE_TEXT("Operations", "The pasted seconds are longer than %1 characters.")}};
     for (const auto &part : parts) {
-        if (Characters(part.text) > part.limit) {
+        if (characters(part.text) > part.limit) {
             limit = part.limit;
             return Message{part.message, CORE_TEXT("Operations", "Paste"), MessageIcon::Exclamation,
                            Field::None};
@@ -66,17 +66,17 @@ std::optional<Message> TooLong(const WrittenAngle::Angle &angle, const Limits &l
 
 } // namespace
 
-std::string FirstLine(std::string_view text) {
+std::string firstLine(std::string_view text) {
     std::optional<std::string_view> first;
     std::size_t start = 0;
     for (std::size_t at = 0; at <= text.size();) {
-        const std::size_t length = at < text.size() ? BreakAt(text, at) : 1;
+        const std::size_t length = at < text.size() ? breakAt(text, at) : 1;
         if (length == 0) {
             ++at;
             continue;
         }
         const std::string_view line = text.substr(start, at - start);
-        if (!Blank(line))
+        if (!blank(line))
             return std::string(line);
         if (!first)
             first = line;
@@ -86,15 +86,15 @@ std::string FirstLine(std::string_view text) {
     return std::string(first.value_or(std::string_view{}));
 }
 
-Outcome Decide(std::string_view pasted, Into into, const Limits &limits) {
-    std::string line = FirstLine(pasted);
+Outcome decide(std::string_view pasted, Into into, const Limits &limits) {
+    std::string line = firstLine(pasted);
     if (into == Into::Angle) {
         const WrittenAngle::Reading reading = WrittenAngle::read(line);
         // A plain number stays a paste into the one field.
         if (reading.angle && (reading.angle->marked || reading.angle->numbers > 1)) {
             const WrittenAngle::Angle &angle = *reading.angle;
             std::size_t limit = 0;
-            if (auto message = TooLong(angle, limits, limit))
+            if (auto message = tooLong(angle, limits, limit))
                 return {std::nullopt, std::nullopt, std::move(message), limit};
             Fields fields;
             fields.degrees = angle.degrees;

@@ -33,8 +33,8 @@ struct Outcome {
 };
 
 // The first line that is not blank, or the first line when all are blank.
-std::string FirstLine(std::string_view text);
+std::string firstLine(std::string_view text);
 
-Outcome Decide(std::string_view pasted, Into into, const Limits &limits);
+Outcome decide(std::string_view pasted, Into into, const Limits &limits);
 
 } // namespace Paste

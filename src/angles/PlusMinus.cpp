@@ -19,18 +19,18 @@ using Rad2Deg::FullTurn;
 constexpr double ManyTurns = 64 * FullTurn;
 
 // Plain text of a rounded operand, as it is written back into its field.
-std::string OperandText(double value, bool comma) {
-    return NumberText::NormaliseSeparator(NumberText::AddLeadingZero(NumberText::Plain(value)),
+std::string operandText(double value, bool comma) {
+    return NumberText::normaliseSeparator(NumberText::AddLeadingZero(NumberText::plain(value)),
                                           comma);
 }
 
 // A value this operation wrote with few decimals (6.2832) is read back as the full turn.
-double SnappedValue(double value) {
-    return std::copysign(Rad2Deg::Snapped(std::fabs(value)), value);
+double snappedValue(double value) {
+    return std::copysign(Rad2Deg::snapped(std::fabs(value)), value);
 }
 
 // Infinity (a number too large for a double) lies outside the range as well.
-bool WithinTurn(double value) {
+bool withinTurn(double value) {
     return value >= -FullTurn && value <= FullTurn;
 }
 
@@ -49,7 +49,7 @@ double ReduceAngle(double angle) {
     return angle;
 }
 
-OperationResult PlusMinus(int index, const Fields &fields, const OutputOptions &options) {
+OperationResult plusMinus(int index, const Fields &fields, const OutputOptions &options) {
     OperationResult result{fields, {}, false, {}};
     Fields &out = result.fields;
     if (index == 2) {
@@ -71,31 +71,31 @@ OperationResult PlusMinus(int index, const Fields &fields, const OutputOptions &
     }
     const bool comma = out.radians.find(',') != std::string::npos;
     double x =
-        SnappedValue(NumberReading::ReadLeadingNumber(StrProc::ReplaceAll(out.radians, ",", ".")));
-    if (!WithinTurn(x)) {
+        snappedValue(NumberReading::readLeadingNumber(StrProc::replaceAll(out.radians, ",", ".")));
+    if (!withinTurn(x)) {
         result.message = Message{CORE_TEXT("Operations", "Radians out of range"), title,
                                  MessageIcon::Information, Field::Radians};
         return result;
     }
-    const int decimals = Precision::For(options.precision).radians;
+    const int decimals = Precision::decimalsFor(options.precision).radians;
     x = Rounding::Round(x, decimals);
-    out.radians = OperandText(x, comma);
+    out.radians = operandText(x, comma);
     const std::string firstText = out.radians;
 
     // Outside comma mode a comma in the second value ends its number.
-    const double yRead = SnappedValue(NumberReading::ReadLeadingNumber(
-        comma ? StrProc::ReplaceAll(out.toAdd, ",", ".") : out.toAdd));
-    if (!WithinTurn(yRead)) {
+    const double yRead = snappedValue(NumberReading::readLeadingNumber(
+        comma ? StrProc::replaceAll(out.toAdd, ",", ".") : out.toAdd));
+    if (!withinTurn(yRead)) {
         result.message = Message{CORE_TEXT("Operations", "Second value out of range"), title,
                                  MessageIcon::Information, Field::ToAdd};
         return result;
     }
     const double y = Rounding::Round(yRead, decimals);
-    out.toAdd = OperandText(y, comma);
+    out.toAdd = operandText(y, comma);
 
     double z = index == 0 ? x + y : x - y;
     z = Rounding::Round(ReduceAngle(z), decimals);
-    out.radians = NumberText::FixedResult(z, decimals, comma);
+    out.radians = NumberText::fixedResult(z, decimals, comma);
 
     if (options.showPlusMinus) {
         result.append = "(" + firstText + (index == 0 ? " + " : " - ") + out.toAdd + ") " +

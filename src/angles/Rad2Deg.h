@@ -10,7 +10,7 @@ inline constexpr double FullTurn = 6.28318530717959;
 // Sizes from the full turn up to this are taken as the full turn: the full turn written with
 // four decimals (6.2832) must read back as the full turn.
 inline constexpr double SnapCeiling = 6.2832;
-inline constexpr double Snapped(double size) {
+inline constexpr double snapped(double size) {
     return size >= FullTurn && size <= SnapCeiling ? FullTurn : size;
 }
 
@@ -22,7 +22,7 @@ struct WholeUnits {
     long long min = 0;
     long long sec = 0;
 };
-WholeUnits ToWholeUnits(double radians, bool roundToMinutes);
+WholeUnits toWholeUnits(double radians, bool roundToMinutes);
 
 // Whole degrees and minutes ("57°18'", "-28°39'"); empty for a refused value.
 std::string Rad2DegMin(double radians, bool omitZeroMinutes, bool blankBeforeMinutes,

@@ -36,7 +36,7 @@ const QString RoundToMinutes = QStringLiteral("round-to-minutes");
 
 // No application object exists yet, so the texts are looked up in the translation directly.
 QString translated(const char *text) {
-    const QString translation = Translations::ProgramTranslation().translate("CommandLine", text);
+    const QString translation = Translations::programTranslation().translate("CommandLine", text);
     return translation.isEmpty() ? QString::fromUtf8(text) : translation;
 }
 
@@ -266,7 +266,7 @@ std::vector<std::string> qtArguments(const QStringList &arguments, char *argv[])
 
 namespace CommandLine {
 
-Reading Read(int argc, char *argv[]) {
+Reading read(int argc, char *argv[]) {
     // No application object yet: that would need the display, and --help must work without.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)

@@ -21,6 +21,6 @@ struct Reading {
 // Prints the help, the version or the mistake itself. Qt's own options (-platform, -display,
 // -style, ...) are accepted and handed on in qtArguments, their "=" form split in two as the
 // GUI application takes them.
-Reading Read(int argc, char *argv[]);
+Reading read(int argc, char *argv[]);
 
 } // namespace CommandLine

@@ -128,7 +128,7 @@ Line convert(Direction direction, std::string_view value, const OutputOptions &o
         if (!NumberReading::hasLeadingNumber(value))
             return {translated("Conversion", NoNumber), true};
         fields.radians = value;
-        result = Operations::RadiansToDegrees(fields, options);
+        result = Operations::radiansToDegrees(fields, options);
     } else {
         WrittenAngle::Reading reading = WrittenAngle::read(value);
         if (!reading.angle)
@@ -137,13 +137,13 @@ Line convert(Direction direction, std::string_view value, const OutputOptions &o
         fields.minutes = std::move(reading.angle->minutes);
         fields.seconds = std::move(reading.angle->seconds);
         fields.sign = reading.angle->negative ? "-" : "";
-        result = Operations::DegreesToRadians(fields, options);
+        result = Operations::degreesToRadians(fields, options);
     }
     // Messages and the line's words in the person's language, as the window shows them.
-    result = Translated(std::move(result));
+    result = translated(std::move(result));
     if (result.message)
         return {std::move(result.message->text), true};
-    std::string text = EditOutput({}, result).appended;
+    std::string text = editOutput({}, result).appended;
     if (text.ends_with("\r\n"))
         text.replace(text.size() - 2, 2, "\n");
     return {std::move(text), false};

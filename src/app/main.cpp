@@ -26,7 +26,7 @@ namespace {
 // Said before the application object exists, so looked up in the translation directly.
 const char *translated(const char *text) {
     static QByteArray kept;
-    const QString translation = Translations::ProgramTranslation().translate("main", text);
+    const QString translation = Translations::programTranslation().translate("main", text);
     if (translation.isEmpty())
         return text;
     kept = translation.toLocal8Bit();
@@ -73,14 +73,14 @@ QIcon applicationIcon() {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    CommandLine::Reading commandLine = CommandLine::Read(argc, argv);
+    CommandLine::Reading commandLine = CommandLine::read(argc, argv);
     if (!commandLine.start)
         return commandLine.status;
     // Converts from the command line without loading any window system.
     if (commandLine.conversion) {
         // A core application only, for the translations: it needs no display.
         QCoreApplication application(argc, argv);
-        Translations::Install(application);
+        Translations::install(application);
         return Conversion::run(*commandLine.conversion, stdin, stdout, stderr);
     }
     if (!commandLine.windowSystemNamed && !displayAvailable()) {
@@ -104,11 +104,11 @@ int main(int argc, char *argv[]) {
     heldStartUpMessages.clear();
     // Every way out runs the quit sequence, which ends the process itself.
     QApplication::setQuitOnLastWindowClosed(false);
-    Translations::Install(app);
+    Translations::install(app);
     // Lets the desktop match the windows with the menu entry of the same id.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quevrin_systems.Angulor"));
     QApplication::setWindowIcon(applicationIcon());
-    InstallFontSubstitutes();
+    installFontSubstitutes();
     X11KeyboardState keyboard;
     HeldKeyFilter heldKeys(keyboard);
     app.installEventFilter(&heldKeys);

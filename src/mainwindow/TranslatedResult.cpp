@@ -13,20 +13,20 @@ std::string translated(const char *context, const std::string &text) {
 
 } // namespace
 
-Message Translated(Message message) {
+Message translated(Message message) {
     message.text = translated("Operations", message.text);
     message.title = translated("Operations", message.title);
     return message;
 }
 
-OperationResult Translated(OperationResult result) {
+OperationResult translated(OperationResult result) {
     if (result.message)
-        result.message = Translated(std::move(*result.message));
+        result.message = translated(std::move(*result.message));
     // A result line holds no letters but its words.
     for (const std::string_view word : ResultWords::All) {
         const std::string translation = translated("ResultLine", std::string(word));
         if (translation != word)
-            result.append = StrProc::ReplaceAll(result.append, word, translation);
+            result.append = StrProc::replaceAll(result.append, word, translation);
     }
     return result;
 }

@@ -4,5 +4,5 @@
 
 // The core speaks English: a result as the person reads it has its message, its title and the
 // words of its result line in the person's language. Numbers and marks stay as they are.
-OperationResult Translated(OperationResult result);
-Message Translated(Message message);
+OperationResult translated(OperationResult result);
+Message translated(Message message);

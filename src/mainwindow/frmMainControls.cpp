@@ -50,8 +50,8 @@ QPushButton *makeButton(QWidget *window, const char *name, const QString &captio
 void frmMain::createControls() {
     setWindowTitle(tr("Radians to/from degrees,minutes,seconds",
                       "window title while the window is being built"));
-    setFont(DesignFont(QStringLiteral("MS Sans Serif"), 8.25));
-    const QFont courier = DesignFont(QStringLiteral("Courier New"), 8.25);
+    setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25));
+    const QFont courier = designFont(QStringLiteral("Courier New"), 8.25);
 
     Label1 =
         makeControl<QLabel>(this, "Label1", tr("Radians", "small label before the radians field"));
@@ -63,7 +63,7 @@ void frmMain::createControls() {
     for (std::size_t index = 0; index < cmdPlusMinus.size(); ++index) {
         cmdPlusMinus[index] = makeButton(this, plusMinusNames[index], plusMinusCaptions[index]);
         cmdPlusMinus[index]->setFont(
-            DesignFont(QStringLiteral("MS Sans Serif"), 8.25, QFont::Bold));
+            designFont(QStringLiteral("MS Sans Serif"), 8.25, QFont::Bold));
     }
     cmdPlusMinus[2]->setAccessibleName(
         tr("Move radians to value to add", "spoken name of the arrow button"));
@@ -134,7 +134,7 @@ void frmMain::createControls() {
     lblCopyright = makeControl<ClickLabel>(this, "lblCopyright",
                                            QStringLiteral("\u00A9 Quevrin Systems Software"));
     lblCopyright->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QFont notice = DesignFont(QStringLiteral("MS Sans Serif"), 8.25);
+    QFont notice = designFont(QStringLiteral("MS Sans Serif"), 8.25);
     notice.setUnderline(true);
     lblCopyright->setFont(notice);
     lblCopyright->setCursor(Qt::PointingHandCursor);

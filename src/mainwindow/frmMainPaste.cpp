@@ -10,10 +10,10 @@ std::optional<QString> frmMain::fieldPasted(Paste::Into into, const QString &pas
         return static_cast<std::size_t>(field->maxLength());
     };
     const Paste::Outcome outcome =
-        Paste::Decide(PastedDigits::ascii(pasted).toStdString(), into,
+        Paste::decide(PastedDigits::ascii(pasted).toStdString(), into,
                       {limit(txbDegrees), limit(txbMinutes), limit(txbSeconds)});
     if (outcome.message) {
-        Message message = Translated(*outcome.message);
+        Message message = translated(*outcome.message);
         message.text = QString::fromStdString(message.text).arg(outcome.limit).toStdString();
         showMessage(message);
         return std::nullopt;

@@ -22,12 +22,12 @@ QString withoutCodesetAndModifier(QString name) {
 
 } // namespace
 
-Environment FromProcess() {
+Environment fromProcess() {
     return {qEnvironmentVariable("LANGUAGE"), qEnvironmentVariable("LC_ALL"),
             qEnvironmentVariable("LC_MESSAGES"), qEnvironmentVariable("LANG")};
 }
 
-QStringList Preferred(const Environment &environment) {
+QStringList preferred(const Environment &environment) {
     QString locale = environment.lcAll;
     if (locale.isEmpty())
         locale = environment.lcMessages;

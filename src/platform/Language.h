@@ -13,16 +13,16 @@ struct Environment {
     QString lang;       // LANG
 };
 
-Environment FromProcess();
+Environment fromProcess();
 
 // The names to look for translations under, most wanted first: "pt_BR" then "pt" for
 // LANGUAGE=pt_BR. The list ends where English is asked for ("en", "C"), since English needs
 // no translation; it is empty for the "C" locale, whose texts must stay English whatever
 // LANGUAGE says, as with gettext.
-QStringList Preferred(const Environment &environment);
+QStringList preferred(const Environment &environment);
 
 // The first of the preferred names for which `available` holds, or an empty text for English.
-template <typename Available> QString Chosen(const QStringList &preferred, Available available) {
+template <typename Available> QString chosen(const QStringList &preferred, Available available) {
     for (const QString &name : preferred) {
         if (available(name))
             return name;

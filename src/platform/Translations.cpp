@@ -17,20 +17,20 @@ QString programFile(const QString &language) {
 
 } // namespace
 
-QString ChosenLanguage() {
-    return Language::Chosen(Language::Preferred(Language::FromProcess()), [](const QString &name) {
+QString chosenLanguage() {
+    return Language::chosen(Language::preferred(Language::fromProcess()), [](const QString &name) {
         return QFileInfo::exists(programFile(name));
     });
 }
 
-void Install(QCoreApplication &application) {
+void install(QCoreApplication &application) {
     // Those of an earlier call make way, so that the language can follow a changed desktop.
     for (QTranslator *earlier : application.findChildren<QTranslator *>(
              QStringLiteral("angulor translation"), Qt::FindDirectChildrenOnly)) {
         QCoreApplication::removeTranslator(earlier);
         delete earlier;
     }
-    const QString language = ChosenLanguage();
+    const QString language = chosenLanguage();
     if (language.isEmpty())
         return;
     auto *program = new QTranslator(&application);
@@ -46,10 +46,10 @@ void Install(QCoreApplication &application) {
         QCoreApplication::installTranslator(qt);
 }
 
-const QTranslator &ProgramTranslation() {
+const QTranslator &programTranslation() {
     static QTranslator translation;
     static const bool loaded = [] {
-        const QString language = ChosenLanguage();
+        const QString language = chosenLanguage();
         return !language.isEmpty() && translation.load(programFile(language));
     }();
     Q_UNUSED(loaded);

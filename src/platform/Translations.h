@@ -11,14 +11,14 @@ namespace Translations {
 
 // The language whose translation the program speaks in this process: the first the person
 // prefers that the program has; empty for English.
-QString ChosenLanguage();
+QString chosenLanguage();
 
 // Installs the program's and Qt's translations for the chosen language, in place of those an
 // earlier call installed; English installs none.
-void Install(QCoreApplication &application);
+void install(QCoreApplication &application);
 
 // The program's translation alone, for the texts wanted before the application object exists
 // (the command line's); empty for English.
-const QTranslator &ProgramTranslation();
+const QTranslator &programTranslation();
 
 } // namespace Translations

@@ -12,7 +12,7 @@ ViewerSettings helpSettings() {
     const QString folder = QCoreApplication::applicationDirPath();
     ViewerSettings settings;
     settings.strFilename = folder + QStringLiteral("/ang_help.txt");
-    for (const QString &language : Language::Preferred(Language::FromProcess()))
+    for (const QString &language : Language::preferred(Language::fromProcess()))
         settings.translatedFilenames.append(folder +
                                             QStringLiteral("/ang_help.%1.txt").arg(language));
     settings.blnCopyToClipboardInvisible = true;
@@ -46,7 +46,7 @@ void HelpCommand::run() {
         view->resize(mainWindow.size());
         const QSize frame = view->size() + main.size() - mainWindow.size();
         // Below the main window, but wholly on its screen.
-        view->move(KeptOnScreen(QRect(QPoint(main.left(), main.top() + main.height()), frame),
+        view->move(keptOnScreen(QRect(QPoint(main.left(), main.top() + main.height()), frame),
                                 platform.screen.availableGeometryAt(main.center())));
     }
     view->setWindowTitle(

@@ -7,7 +7,7 @@
 namespace {
 
 // "-[12][30.5][] 2 marked" for an angle, the reason for a refusal.
-QString Describe(const WrittenAngle::Reading &reading) {
+QString describe(const WrittenAngle::Reading &reading) {
     if (!reading.angle)
         return QString::fromStdString(reading.reason);
     const auto &a = *reading.angle;
@@ -89,7 +89,7 @@ private slots:
     void read() {
         QFETCH(QString, text);
         QFETCH(QString, expected);
-        QCOMPARE(Describe(WrittenAngle::read(text.toStdString())), expected);
+        QCOMPARE(describe(WrittenAngle::read(text.toStdString())), expected);
     }
 };
 

@@ -12,7 +12,7 @@ QObject *newTestPaste();
 // one process.
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    InstallFontSubstitutes();
+    installFontSubstitutes();
     int failed = 0;
     for (auto make : {newTestStartUp, newTestCommands, newTestPaste})
         failed += QTest::qExec(std::unique_ptr<QObject>(make()).get(), argc, argv);

@@ -75,7 +75,7 @@ std::set<QString> placeholders(const QString &text) {
 // The program's translation for `language`, as the build made it; English installs none.
 void speak(const QString &language) {
     qputenv("LANGUAGE", language.toUtf8());
-    Translations::Install(*QCoreApplication::instance());
+    Translations::install(*QCoreApplication::instance());
 }
 
 // Room the control leaves its caption, the style's own margins taken off, and the caption's
@@ -177,9 +177,9 @@ private slots:
         QFETCH(QString, lcAll);
         QFETCH(QString, lcMessages);
         QFETCH(QString, LANG);
-        const QStringList preferred = Language::Preferred({LANGUAGE, lcAll, lcMessages, LANG});
+        const QStringList preferred = Language::preferred({LANGUAGE, lcAll, lcMessages, LANG});
         QTEST(preferred.join(u' '), "preferred");
-        QTEST(Language::Chosen(preferred, [](const QString &l) { return Languages.contains(l); }),
+        QTEST(Language::chosen(preferred, [](const QString &l) { return Languages.contains(l); }),
               "chosen");
     }
 
@@ -266,20 +266,20 @@ private slots:
         ProgramTable programs;
         for (int i = 0; i < BuildProgramList(SiteURL, programs); ++i) {
             faults += standInMisfit(&label, "lblTitle", CatalogueLayout::lblTitle,
-                                    catalogue.findChild<QLabel *>("lblTitle(0)")->font(), programs[i].Title, scale);
+                                    catalogue.findChild<QLabel *>("lblTitle(0)")->font(),
+                                    programs[i].Title, scale);
             faults += standInMisfit(&label, "lblDescription", CatalogueLayout::lblDescription,
                                     catalogue.findChild<QLabel *>("lblDescription(0)")->font(),
-                                    DescriptionCaption(programs[i]), scale);
+                                    descriptionCaption(programs[i]), scale);
         }
         QPushButton button;
-        const QFont tahoma = DesignFont("Tahoma", frmViewLayout::fontPoints);
+        const QFont tahoma = designFont("Tahoma", frmViewLayout::fontPoints);
         const auto viewer = [](const char *text) {
             return QCoreApplication::translate("frmView", text, "button");
         };
-        faults +=
-            standInMisfit(&button, "cmdClose",
-                          DesignLayout::placeOf(frmViewLayout::places, "cmdClose"), tahoma,
-                          QCoreApplication::translate("frmView", "Close", "small button"), scale);
+        faults += standInMisfit(
+            &button, "cmdClose", DesignLayout::placeOf(frmViewLayout::places, "cmdClose"), tahoma,
+            QCoreApplication::translate("frmView", "Close", "small button"), scale);
         faults += standInMisfit(&button, "cmdCopyToClipboard", frmViewLayout::cmdCopyToClipboard,
                                 tahoma, viewer("Copy to clipboard"), scale);
         Twips::Rect selection = frmViewLayout::cmdCopyToClipboard;
