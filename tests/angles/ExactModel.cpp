@@ -1,5 +1,6 @@
 #include "ExactModel.h"
 
+#include <algorithm>
 #include <boost/multiprecision/cpp_int.hpp>
 #include <cmath>
 #include <limits>
@@ -58,18 +59,14 @@ double Nearest(const Q &value) {
     }
     const bool negative = value < 0;
     const Q size = negative ? Q(-value) : value;
-    // Scale the size into [2^52, 2^53): its whole part is then the significand.
+    // Scale the size into [2^52, 2^53): its whole part is then the significand. From the
+    // leading bits of numerator and denominator it lands in (2^51, 2^53).
     long long shift = 52 - (static_cast<long long>(msb(boost::multiprecision::numerator(size))) -
                             static_cast<long long>(msb(boost::multiprecision::denominator(size))));
-    Q scaled = size * Pow2(shift);
-    while (scaled >= Pow2(53)) {
-        --shift;
-        scaled = size * Pow2(shift);
-    }
-    while (scaled < Pow2(52)) {
+    if (size * Pow2(shift) < Pow2(52)) {
         ++shift;
-        scaled = size * Pow2(shift);
     }
+    Q scaled = size * Pow2(shift);
     if (shift > 1074) { // below the normal range: the last bit is 2^-1074
         shift = 1074;
         scaled = size * Pow2(shift);
@@ -212,11 +209,7 @@ std::string AddLeadingZero(const std::string &text) {
 }
 
 std::string Replaced(std::string text, char from, char to) {
-    for (char &c : text) {
-        if (c == from) {
-            c = to;
-        }
-    }
+    std::ranges::replace(text, from, to);
     return text;
 }
 
@@ -324,14 +317,10 @@ long long RoundWhole(double value) {
     return WholePart(Round(value, 0));
 }
 
-void Carry(Units &u) {
+void Carry(Units &u) { // seconds first, then minutes
     if (u.sec == 60) {
         u.sec = 0;
         ++u.min;
-        if (u.min == 60) {
-            u.min = 0;
-            ++u.deg;
-        }
     }
     if (u.min == 60) {
         u.min = 0;
@@ -404,13 +393,10 @@ std::string FixedResult(double value, int decimals, bool comma) {
     return Separated(AddLeadingZero(Fixed(value, decimals)), comma);
 }
 
-Outcome Unchanged(const Case &in) {
-    return Outcome{in.radians, in.toAdd,  in.degrees, in.minutes, in.seconds,
-                   in.sign,    in.output, {},         {}};
-}
-
+// Every field as it stood, changed where `run` decides.
 template <typename Run> Outcome Modelled(const Case &in, Run run) {
-    Outcome out = Unchanged(in);
+    Outcome out{in.radians, in.toAdd,  in.degrees, in.minutes, in.seconds,
+                in.sign,    in.output, {},         {}};
     try {
         run(out);
     } catch (const Open &open) {
@@ -431,30 +417,22 @@ std::string TrimmedBlanks(const std::string &text) {
 // holds one. Returns -1 and sets `invalid` otherwise.
 double AngleField(const std::string &text, bool &invalid, bool &comma) {
     comma = text.find(',') != std::string::npos;
-    const char separator = comma ? ',' : '.';
+    cpp_int digits = 0;
+    long long exponent = 0;
     int separators = 0;
     for (const char c : text) {
-        if (c == separator) {
+        if (c == (comma ? ',' : '.')) {
             ++separators;
-        } else if (!IsDigit(c)) {
-            invalid = true;
-            return -1;
+        } else if (IsDigit(c)) {
+            digits = digits * 10 + (c - '0');
+            exponent -= separators;
+        } else {
+            separators = 2; // as invalid as a second separator
         }
     }
     if (separators > 1) {
         invalid = true;
         return -1;
-    }
-    cpp_int digits = 0;
-    long long exponent = 0;
-    bool after = false;
-    for (const char c : text) {
-        if (c == separator) {
-            after = true;
-        } else {
-            digits = digits * 10 + (c - '0');
-            exponent -= after ? 1 : 0;
-        }
     }
     return Nearest(Q(digits) * Pow10(exponent));
 }

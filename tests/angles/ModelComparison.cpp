@@ -3,51 +3,34 @@
 #include "OperationResult.h"
 #include "Operations.h"
 
+#include <utility>
+
 namespace ModelComparison {
 
 namespace {
 
 ExactModel::Outcome FromProgram(Operation operation, const ExactModel::Case &in) {
     const Fields fields{in.radians, in.toAdd, in.degrees, in.minutes, in.seconds, in.sign};
-    OutputOptions options;
-    options.precision = static_cast<std::int16_t>(in.precision);
-    options.decimalOutput = in.decimalOutput;
-    options.decimalUnit = in.decimalMinutes ? DecimalUnit::Minutes : DecimalUnit::Degrees;
-    options.roundToMinutes = in.roundToMinutes;
-    options.showPlusMinus = in.showPlusMinus;
+    const OutputOptions options{static_cast<std::int16_t>(in.precision), in.decimalOutput,
+                                in.decimalMinutes ? DecimalUnit::Minutes : DecimalUnit::Degrees,
+                                in.roundToMinutes, in.showPlusMinus};
     const OperationResult result =
         operation == Operation::RadiansToDegrees ? Operations::RadiansToDegrees(fields, options)
         : operation == Operation::DegreesToRadians
             ? Operations::DegreesToRadians(fields, options)
             : Operations::PlusMinus(operation == Operation::Add ? 0 : 1, fields, options);
     const Fields &f = result.fields;
-    ExactModel::Outcome out{f.radians,
-                            f.toAdd,
-                            f.degrees,
-                            f.minutes,
-                            f.seconds,
-                            f.sign,
-                            ApplyToOutput(in.output, result),
-                            {},
-                            {}};
-    if (result.message) {
-        out.message = result.message->text + " | " + result.message->title;
-    }
-    return out;
+    const std::string output = ApplyToOutput(in.output, result);
+    const std::string message =
+        result.message ? result.message->text + " | " + result.message->title : "";
+    return {f.radians, f.toAdd, f.degrees, f.minutes, f.seconds, f.sign, output, message, {}};
 }
 
 ExactModel::Outcome FromModel(Operation operation, const ExactModel::Case &in) {
-    switch (operation) {
-    case Operation::RadiansToDegrees:
-        return ExactModel::RadiansToDegrees(in);
-    case Operation::DegreesToRadians:
-        return ExactModel::DegreesToRadians(in);
-    case Operation::Add:
-        return ExactModel::PlusMinus(0, in);
-    case Operation::Subtract:
-        break;
-    }
-    return ExactModel::PlusMinus(1, in);
+    return operation == Operation::RadiansToDegrees ? ExactModel::RadiansToDegrees(in)
+           : operation == Operation::DegreesToRadians
+               ? ExactModel::DegreesToRadians(in)
+               : ExactModel::PlusMinus(operation == Operation::Add ? 0 : 1, in);
 }
 
 std::string Quoted(const std::string &text) {
@@ -66,14 +49,6 @@ std::string Quoted(const std::string &text) {
     return quoted + "\"";
 }
 
-void CompareText(std::string &mismatch, const char *what, const std::string &program,
-                 const std::string &model) {
-    if (program != model) {
-        mismatch += std::string("  ") + what + ": program " + Quoted(program) + ", model " +
-                    Quoted(model) + "\n";
-    }
-}
-
 } // namespace
 
 Verdict Compare(Operation operation, const ExactModel::Case &in) {
@@ -82,15 +57,21 @@ Verdict Compare(Operation operation, const ExactModel::Case &in) {
         return {model.open, {}};
     }
     const ExactModel::Outcome program = FromProgram(operation, in);
+    using O = ExactModel::Outcome;
     std::string mismatch;
-    CompareText(mismatch, "radians", program.radians, model.radians);
-    CompareText(mismatch, "toAdd", program.toAdd, model.toAdd);
-    CompareText(mismatch, "degrees", program.degrees, model.degrees);
-    CompareText(mismatch, "minutes", program.minutes, model.minutes);
-    CompareText(mismatch, "seconds", program.seconds, model.seconds);
-    CompareText(mismatch, "sign", program.sign, model.sign);
-    CompareText(mismatch, "output", program.output, model.output);
-    CompareText(mismatch, "message", program.message, model.message);
+    for (const auto &[what, text] : {std::pair{"radians", &O::radians},
+                                     {"toAdd", &O::toAdd},
+                                     {"degrees", &O::degrees},
+                                     {"minutes", &O::minutes},
+                                     {"seconds", &O::seconds},
+                                     {"sign", &O::sign},
+                                     {"output", &O::output},
+                                     {"message", &O::message}}) {
+        if (program.*text != model.*text) {
+            mismatch += std::string("  ") + what + ": program " + Quoted(program.*text) +
+                        ", model " + Quoted(model.*text) + "\n";
+        }
+    }
     return {{}, mismatch};
 }
 
