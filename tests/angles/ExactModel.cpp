@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <boost/multiprecision/cpp_int.hpp>
 #include <cmath>
+#include <iterator>
 #include <limits>
+#include <regex>
 #include <stdexcept>
 #include <string_view>
 
@@ -43,6 +45,20 @@ cpp_int Floor(const Q &value) {
     return whole;
 }
 
+// The whole number nearest to a value, a tie going to the even neighbour.
+cpp_int NearestWhole(const Q &value) {
+    cpp_int whole = Floor(value);
+    const Q rest = value - Q(whole);
+    if (rest > Half || (rest == Half && (whole & 1) != 0)) {
+        whole += 1;
+    }
+    return whole;
+}
+
+bool IsHalf(const Q &value) {
+    return value - Q(Floor(value)) == Half;
+}
+
 // The exact value of a finite double.
 Q Exact(double value) {
     int exponent = 0;
@@ -71,11 +87,7 @@ double Nearest(const Q &value) {
         shift = 1074;
         scaled = size * Pow2(shift);
     }
-    cpp_int significand = Floor(scaled);
-    const Q rest = scaled - Q(significand);
-    if (rest > Half || (rest == Half && (significand & 1) != 0)) {
-        significand += 1;
-    }
+    const cpp_int significand = NearestWhole(scaled);
     if (significand == 0) { // below half the smallest double
         return negative ? -0.0 : 0.0;
     }
@@ -116,42 +128,35 @@ const double DegreeNudge = Nearest(Q(1) / 100000);
 double Round(double value, int decimals) {
     const Q scale = Pow10(decimals);
     const Q scaled = Exact(value) * scale;
-    cpp_int whole = Floor(scaled);
-    const Q rest = scaled - Q(whole);
-    if (rest != Half && Nearest((Q(whole) + Half) / scale) == value) {
+    if (!IsHalf(scaled) && Nearest((Q(Floor(scaled)) + Half) / scale) == value) {
         throw Open("a decimal half at Round that is no exact half as a double");
     }
-    if (rest > Half || (rest == Half && (whole & 1) != 0)) {
-        whole += 1;
+    return Nearest(Q(NearestWhole(scaled)) / scale);
+}
+
+// units / 10^decimals with that many decimals, at least one digit before the point.
+std::string Written(const cpp_int &units, long long decimals) {
+    std::string digits = units.str();
+    const auto places = static_cast<std::size_t>(decimals);
+    if (digits.size() <= places) {
+        digits.insert(0, places + 1 - digits.size(), '0');
     }
-    return Nearest(Q(whole) / scale);
+    const std::size_t point = digits.size() - places;
+    return places > 0 ? digits.substr(0, point) + "." + digits.substr(point) : digits;
 }
 
 // The fixed-decimals text: the exact value rounded at the k-th decimal, written with k
 // decimals, a "0" before the point, "." as separator and a "-" for negative values.
 std::string Fixed(double value, int decimals) {
     const Q scaled = (value < 0 ? -Exact(value) : Exact(value)) * Pow10(decimals);
-    cpp_int units = Floor(scaled);
-    const Q rest = scaled - Q(units);
-    if (rest == Half) {
+    if (IsHalf(scaled)) {
         throw Open("an exact binary half at the fixed-decimals text");
     }
-    if (rest > Half) {
-        units += 1;
-    }
+    const cpp_int units = NearestWhole(scaled);
     if (std::signbit(value) && units == 0) {
         throw Open("the sign of a negative value that shows as zero");
     }
-    std::string digits = units.str();
-    if (digits.size() < static_cast<std::size_t>(decimals) + 1) {
-        digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
-    }
-    const std::size_t point = digits.size() - static_cast<std::size_t>(decimals);
-    std::string text = (value < 0 ? "-" : "") + digits.substr(0, point);
-    if (decimals > 0) {
-        text += "." + digits.substr(point);
-    }
-    return text;
+    return (value < 0 ? "-" : "") + Written(units, decimals);
 }
 
 // The plain number text: at most 15 significant digits, no trailing zeros, no "0" before the
@@ -174,34 +179,24 @@ std::string Plain(double value) {
     }
     const Q scale = Pow10(shift);
     const Q scaled = size * scale;
-    cpp_int units = Floor(scaled);
-    const Q rest = scaled - Q(units);
-    if (rest == Half || Nearest((Q(units) + Half) / scale) == std::fabs(value)) {
+    if (IsHalf(scaled) || Nearest((Q(Floor(scaled)) + Half) / scale) == std::fabs(value)) {
         throw Open("a half at the 15th significant digit of the plain text");
     }
-    if (rest > Half) {
-        units += 1;
-    }
-    std::string digits = units.str();
-    std::string whole;
-    std::string fraction;
+    const cpp_int units = NearestWhole(scaled);
+    const std::string sign = value < 0 ? "-" : "";
     if (shift <= 0) {
-        whole = digits + std::string(static_cast<std::size_t>(-shift), '0');
-    } else {
-        if (digits.size() < static_cast<std::size_t>(shift)) {
-            digits.insert(0, static_cast<std::size_t>(shift) - digits.size(), '0');
-        }
-        whole = digits.substr(0, digits.size() - static_cast<std::size_t>(shift));
-        fraction = digits.substr(digits.size() - static_cast<std::size_t>(shift));
-        while (!fraction.empty() && fraction.back() == '0') {
-            fraction.pop_back();
-        }
+        return sign + units.str() + std::string(static_cast<std::size_t>(-shift), '0');
     }
-    std::string text = (value < 0 ? "-" : "") + whole;
-    if (!fraction.empty()) {
-        text += "." + fraction;
+    // No zeros at the end of the fraction, no "0" before the point.
+    std::string text = Written(units, shift);
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') {
+        text.pop_back();
     }
-    return text;
+    if (text.starts_with("0.")) {
+        text.erase(0, 1);
+    }
+    return sign + text;
 }
 
 std::string AddLeadingZero(const std::string &text) {
@@ -221,72 +216,35 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Lenient reading: blanks, tabs and line feeds skipped anywhere; then a sign, digits, one
-// point and an exponent, or &H / &O with a hexadecimal / octal whole number; else 0.
+// Lenient reading: blanks, tabs and line feeds skipped anywhere; then &H / &O with a hexadecimal /
+// octal whole number, or a sign, digits, one point and an exponent with digits; else 0.
 double ReadLeading(std::string_view typed) {
     std::string s;
-    for (const char c : typed) {
-        if (c != ' ' && c != '\t' && c != '\n') {
-            s.push_back(c);
-        }
-    }
-    if (s.size() >= 2 && s[0] == '&') {
-        const char kind = s[1];
-        const int base = kind == 'H' || kind == 'h' ? 16 : kind == 'O' || kind == 'o' ? 8 : 0;
+    std::ranges::copy_if(typed, std::back_inserter(s),
+                         [](char c) { return c != ' ' && c != '\t' && c != '\n'; });
+    static const std::regex based("^&(?:[Hh]([0-9A-Fa-f]*)|[Oo]([0-7]*))");
+    static const std::regex decimal(R"(^([+-]?)(\d*)(?:\.(\d*))?(?:[Ee]([+-]?)(\d+))?)");
+    std::smatch m;
+    if (std::regex_search(s, m, based)) {
+        const int base = m[1].matched ? 16 : 8;
         cpp_int whole = 0;
-        for (std::size_t i = 2; base != 0 && i < s.size(); ++i) {
-            const char c = s[i];
-            const int digit = IsDigit(c)             ? c - '0'
-                              : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                              : c >= 'A' && c <= 'F' ? c - 'A' + 10
-                                                     : 99;
-            if (digit >= base) {
-                break;
-            }
-            whole = whole * base + digit;
+        for (const char c : m.str(1) + m.str(2)) {
+            whole = whole * base + (IsDigit(c) ? c - '0' : (c | 0x20) - 'a' + 10);
         }
         return Nearest(Q(whole));
     }
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        negative = s[i] == '-';
-        ++i;
-    }
-    cpp_int digits = 0;
-    long long count = 0;
-    long long exponent = 0;
-    for (; i < s.size() && IsDigit(s[i]); ++i, ++count) {
-        digits = digits * 10 + (s[i] - '0');
-    }
-    if (i < s.size() && s[i] == '.') {
-        for (++i; i < s.size() && IsDigit(s[i]); ++i, ++count) {
-            digits = digits * 10 + (s[i] - '0');
-            --exponent;
-        }
-    }
-    if (count == 0) {
+    std::regex_search(s, m, decimal);
+    const std::string digits = m.str(2) + m.str(3);
+    const auto first = digits.find_first_not_of('0');
+    if (first == std::string::npos) {
         return 0.0;
     }
-    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
-        std::size_t j = i + 1;
-        const bool down = j < s.size() && s[j] == '-';
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
-            ++j;
-        }
-        long long written = 0;
-        bool any = false;
-        for (; j < s.size() && IsDigit(s[j]); ++j) {
-            any = true;
-            written = std::min<long long>(written * 10 + (s[j] - '0'), 100'000);
-        }
-        if (any) {
-            exponent += down ? -written : written;
-        }
+    long long written = 0;
+    for (const char c : m.str(5)) {
+        written = std::min(written * 10 + (c - '0'), 100'000LL);
     }
-    if (digits == 0) {
-        return 0.0;
-    }
+    const long long exponent = (m.str(4) == "-" ? -written : written) - m.length(3);
+    const auto count = static_cast<long long>(digits.size());
     // Far beyond the range of a double either way; keeps the exact powers small.
     if (exponent + count > 400) {
         throw Open("a number too large for a double");
@@ -294,8 +252,8 @@ double ReadLeading(std::string_view typed) {
     if (exponent + count < -400) {
         return 0.0;
     }
-    const Q value = Q(digits) * Pow10(exponent);
-    return Nearest(negative ? Q(-value) : value);
+    const Q value = Q(cpp_int(digits.substr(first))) * Pow10(exponent);
+    return Nearest(m.str(1) == "-" ? Q(-value) : value);
 }
 
 // Snap: sizes from the full turn up to 6.2832 are the full turn.
