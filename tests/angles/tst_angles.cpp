@@ -81,7 +81,7 @@ class TestAngles : public QObject {
 private slots:
     void readLeadingNumber_data() {
         columns<QString, double>("text", "value");
-        row("blanks, tabs, line feeds anywhere", " 1 .\t5\n ", 1.5);
+        row("blanks, tabs, line feeds anywhere", " 1\n .\t5 ", 1.5);
         row("blank after the sign", "- 2", -2.0);
         row("comma ends it", "1,5", 1.0);
         row("trailing text ignored", "1.5xyz", 1.5);
@@ -147,11 +147,9 @@ private slots:
     void reduceAngle_data() {
         const double turn = Rad2Deg::FullTurn;
         columns<double, double>("angle", "reduced");
-        row("inside", 1.0, 1.0);
         row("negative", -1.0, -1.0 + turn);
         row("full turn is zero", turn, 0.0);
         row("minus full turn is zero", -turn, 0.0);
-        row("above", 7.0, 7.0 - turn);
         row("two turns below", -2 * turn + 1, -2 * turn + 1 + turn + turn);
         row("tiny negative lands on zero", -1e-17, 0.0);
     }
@@ -210,7 +208,7 @@ private slots:
         row("dms seconds carry into minutes", Radians(10, 58, 59.6), "dms", "10° 59' 0\"");
         row("dms seconds carry into degrees", Radians(10, 59, 59.6), "dms", "11° 0' 0\"");
         row("dms full turn", Rad2Deg::FullTurn, "dms", "360° 0' 0\"");
-        row("dms beyond whole degrees refused", 1e300, "dms", "");
+        row("dms beyond 16-bit degrees refused", Radians(32768, 0, 0), "dms", "");
         row("dms infinity refused", Inf, "dms", "");
     }
     void rad2Deg() {
@@ -312,6 +310,7 @@ private slots:
         row("second value too large for a double", 0, "1|9e999", "1|9e999", "", AddSecondOut);
         row("arrow moves the first value", 2, "1.5|2", "|1.5", "");
         row("arrow with nothing typed", 2, "|2", "|", "");
+        row("no such button", 3, "1|2", "1|2", "");
     }
     void plusMinus() {
         QFETCH(int, index);
