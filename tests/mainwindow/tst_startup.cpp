@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QWheelEvent>
 
@@ -49,25 +50,26 @@ private slots:
             "Sign of the angle");
     }
 
-    // Accessible name (only where the control has no caption), font size (0: none given, left
-    // as it is) and character limit of a field.
+    // Accessible name (only where the control has no caption), font (0 points: size left as
+    // it is; mono: a fixed-pitch family stands for the design's) and character limit.
     void controls_data() {
-        columns<QString, double, bool, int>("spoken", "points", "bold", "maxLength");
-        row("lblCopyright", "", 8.0, false, 0);
-        row("cmdPlusMinus(2)", "Move radians to value to add", 12.0, true, 0);
-        row("cboDecimalPlaces", "Significant figures", 10.0, false, 0);
-        row("txbOutput", "Output", 8.0, false, 0);
-        row("txbRadians", "Radians", 10.0, false, 13);
-        row("txbToAdd", "Value to add or subtract", 0.0, false, 13);
-        row("txbDegrees", "Degrees", 10.0, false, 8);
-        row("txbMinutes", "Minutes", 0.0, false, 5);
-        row("txbSeconds", "Seconds", 0.0, false, 5);
+        columns<QString, double, bool, bool, int>("spoken", "points", "bold", "mono", "maxLength");
+        row("lblCopyright", "", 8.0, false, false, 0);
+        row("cmdPlusMinus(2)", "Move radians to value to add", 12.0, true, false, 0);
+        row("cboDecimalPlaces", "Significant figures", 10.0, false, false, 0);
+        row("txbOutput", "Output", 8.0, false, true, 0);
+        row("txbRadians", "Radians", 10.0, false, true, 13);
+        row("txbToAdd", "Value to add or subtract", 0.0, false, true, 13);
+        row("txbDegrees", "Degrees", 10.0, false, false, 8);
+        row("txbMinutes", "Minutes", 0.0, false, false, 5);
+        row("txbSeconds", "Seconds", 0.0, false, false, 5);
     }
     void controls() {
         QFETCH(double, points);
         LOADED_WINDOW(w);
         QWidget *control = w.get(QTest::currentDataTag());
         QTEST(control->accessibleName(), "spoken");
+        QTEST(QFontInfo(control->font()).fixedPitch(), "mono");
         if (points > 0) {
             QTEST(control->font().pointSizeF(), "points");
             QTEST(control->font().bold(), "bold");
