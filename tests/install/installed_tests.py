@@ -89,14 +89,9 @@ class TreeTests(unittest.TestCase):
     def test_installs_exactly_the_expected_files(self):
         self.assertEqual(files_under(PREFIX), EXPECTED_FILES)
 
-    def test_bin_link_is_relative_and_reaches_the_program(self):
-        link = PREFIX / "bin/angulor"
-        self.assertTrue(link.is_symlink())
-        self.assertEqual(os.readlink(link), "../lib/angulor/angulor")
-        real = link.resolve(strict=True)
-        self.assertEqual(real, (PREFIX / "lib/angulor/angulor").resolve())
-        self.assertTrue(real.is_file() and os.access(real, os.X_OK))
-        self.assertEqual(real.read_bytes()[:4], b"\x7fELF")
+    def test_bin_link_is_relative(self):
+        # The command-line tests start the program through it.
+        self.assertEqual(os.readlink(PREFIX / "bin/angulor"), "../lib/angulor/angulor")
 
     def test_help_file_lies_beside_the_real_program(self):
         real = (PREFIX / "bin/angulor").resolve()
@@ -172,9 +167,8 @@ class DesktopEntryTests(unittest.TestCase):
 
 
 def without_display():
-    env = {k: v for k, v in os.environ.items()
-           if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
-    return env
+    return {k: v for k, v in os.environ.items()
+            if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
 
 
 def angulor(*args):
