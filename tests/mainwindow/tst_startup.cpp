@@ -86,8 +86,6 @@ private slots:
         row("1920x1080, 144 dpi", QRect(0, 0, 1920, 1080), 144.0, QRect(240, 108, 1196, 359));
         row("below a top panel, right of a dock", QRect(64, 32, 1856, 1048), 96.0,
             QRect(296, 137, 797, 239));
-        row("monitor left of and above another", QRect(-1280, -200, 1024, 768), 96.0,
-            QRect(-1152, -123, 797, 239));
         row("too narrow: moved left to stay on it", QRect(100, 50, 800, 300), 96.0,
             QRect(103, 80, 797, 239));
         row("too small: top left corner on it", QRect(-700, 20, 640, 200), 96.0,
