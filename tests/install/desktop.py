@@ -104,24 +104,25 @@ class Desktop:
         self.env = env
         self.screen = screen
 
-    def first_line_of(self, args, what):
-        """Starts args, {fd} in them naming a pipe, and returns the first line written to it."""
-        read_end, write_end = os.pipe()
-        self.processes.start([arg.format(fd=write_end) for arg in args], pass_fds=[write_end],
-                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        try:
-            return read_line_from(read_end, what)
-        finally:
-            os.close(read_end)
-
     def start(self):
-        display = ":" + self.first_line_of(
-            ["Xvfb", "-displayfd", "{fd}", "-screen", "0", self.screen, "-nolisten", "tcp",
-             "-noreset"], "Xvfb to choose a display")
+        read_end, write_end = os.pipe()
+        self.processes.start(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.screen,
+             "-nolisten", "tcp", "-noreset"],
+            pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        display = ":" + read_line_from(read_end, "Xvfb to choose a display")
+        os.close(read_end)
         self.env["DISPLAY"] = display
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = self.first_line_of(
-            ["dbus-daemon", "--session", "--nofork", "--print-address={fd}"], "the session bus")
+
+        read_end, write_end = os.pipe()
+        self.processes.start(
+            ["dbus-daemon", "--session", "--nofork", f"--print-address={write_end}"],
+            pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = read_line_from(read_end, "the session bus")
+        os.close(read_end)
+
         self.processes.start(["openbox", "--sm-disable"],
                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         wait_for("the window manager", lambda: self.run("wmctrl", "-m").returncode == 0)
