@@ -1,8 +1,11 @@
 #include "ExactModel.h"
 
+#include <algorithm>
 #include <boost/multiprecision/cpp_int.hpp>
 #include <cmath>
+#include <iterator>
 #include <limits>
+#include <regex>
 #include <stdexcept>
 #include <string_view>
 
@@ -42,6 +45,20 @@ cpp_int floorOf(const Q &value) {
     return whole;
 }
 
+// The whole number nearest to a value, a tie going to the even neighbour.
+cpp_int nearestWhole(const Q &value) {
+    cpp_int whole = floorOf(value);
+    const Q rest = value - Q(whole);
+    if (rest > Half || (rest == Half && (whole & 1) != 0)) {
+        whole += 1;
+    }
+    return whole;
+}
+
+bool isHalf(const Q &value) {
+    return value - Q(floorOf(value)) == Half;
+}
+
 // The exact value of a finite double.
 Q exact(double value) {
     int exponent = 0;
@@ -58,27 +75,19 @@ double nearest(const Q &value) {
     }
     const bool negative = value < 0;
     const Q size = negative ? Q(-value) : value;
-    // Scale the size into [2^52, 2^53): its whole part is then the significand.
+    // Scale the size into [2^52, 2^53): its whole part is then the significand. From the
+    // leading bits of numerator and denominator it lands in (2^51, 2^53).
     long long shift = 52 - (static_cast<long long>(msb(boost::multiprecision::numerator(size))) -
                             static_cast<long long>(msb(boost::multiprecision::denominator(size))));
-    Q scaled = size * powerOf2(shift);
-    while (scaled >= powerOf2(53)) {
-        --shift;
-        scaled = size * powerOf2(shift);
-    }
-    while (scaled < powerOf2(52)) {
+    if (size * powerOf2(shift) < powerOf2(52)) {
         ++shift;
-        scaled = size * powerOf2(shift);
     }
+    Q scaled = size * powerOf2(shift);
     if (shift > 1074) { // below the normal range: the last bit is 2^-1074
         shift = 1074;
         scaled = size * powerOf2(shift);
     }
-    cpp_int significand = floorOf(scaled);
-    const Q rest = scaled - Q(significand);
-    if (rest > Half || (rest == Half && (significand & 1) != 0)) {
-        significand += 1;
-    }
+    const cpp_int significand = nearestWhole(scaled);
     if (significand == 0) { // below half the smallest double
         return negative ? -0.0 : 0.0;
     }
@@ -119,42 +128,35 @@ const double DegreeNudge = nearest(Q(1) / 100000);
 double Round(double value, int decimals) {
     const Q scale = powerOf10(decimals);
     const Q scaled = exact(value) * scale;
-    cpp_int whole = floorOf(scaled);
-    const Q rest = scaled - Q(whole);
-    if (rest != Half && nearest((Q(whole) + Half) / scale) == value) {
+    if (!isHalf(scaled) && nearest((Q(floorOf(scaled)) + Half) / scale) == value) {
         throw Open("a decimal half at Round that is no exact half as a double");
     }
-    if (rest > Half || (rest == Half && (whole & 1) != 0)) {
-        whole += 1;
+    return nearest(Q(nearestWhole(scaled)) / scale);
+}
+
+// units / 10^decimals with that many decimals, at least one digit before the point.
+std::string written(const cpp_int &units, long long decimals) {
+    std::string digits = units.str();
+    const auto places = static_cast<std::size_t>(decimals);
+    if (digits.size() <= places) {
+        digits.insert(0, places + 1 - digits.size(), '0');
     }
-    return nearest(Q(whole) / scale);
+    const std::size_t point = digits.size() - places;
+    return places > 0 ? digits.substr(0, point) + "." + digits.substr(point) : digits;
 }
 
 // The fixed-decimals text: the exact value rounded at the k-th decimal, written with k
 // decimals, a "0" before the point, "." as separator and a "-" for negative values.
 std::string fixed(double value, int decimals) {
     const Q scaled = (value < 0 ? -exact(value) : exact(value)) * powerOf10(decimals);
-    cpp_int units = floorOf(scaled);
-    const Q rest = scaled - Q(units);
-    if (rest == Half) {
+    if (isHalf(scaled)) {
         throw Open("an exact binary half at the fixed-decimals text");
     }
-    if (rest > Half) {
-        units += 1;
-    }
+    const cpp_int units = nearestWhole(scaled);
     if (std::signbit(value) && units == 0) {
         throw Open("the sign of a negative value that shows as zero");
     }
-    std::string digits = units.str();
-    if (digits.size() < static_cast<std::size_t>(decimals) + 1) {
-        digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
-    }
-    const std::size_t point = digits.size() - static_cast<std::size_t>(decimals);
-    std::string text = (value < 0 ? "-" : "") + digits.substr(0, point);
-    if (decimals > 0) {
-        text += "." + digits.substr(point);
-    }
-    return text;
+    return (value < 0 ? "-" : "") + written(units, decimals);
 }
 
 // The plain number text: at most 15 significant digits, no trailing zeros, no "0" before the
@@ -177,34 +179,24 @@ std::string plain(double value) {
     }
     const Q scale = powerOf10(shift);
     const Q scaled = size * scale;
-    cpp_int units = floorOf(scaled);
-    const Q rest = scaled - Q(units);
-    if (rest == Half || nearest((Q(units) + Half) / scale) == std::fabs(value)) {
+    if (isHalf(scaled) || nearest((Q(floorOf(scaled)) + Half) / scale) == std::fabs(value)) {
         throw Open("a half at the 15th significant digit of the plain text");
     }
-    if (rest > Half) {
-        units += 1;
-    }
-    std::string digits = units.str();
-    std::string whole;
-    std::string fraction;
+    const cpp_int units = nearestWhole(scaled);
+    const std::string sign = value < 0 ? "-" : "";
     if (shift <= 0) {
-        whole = digits + std::string(static_cast<std::size_t>(-shift), '0');
-    } else {
-        if (digits.size() < static_cast<std::size_t>(shift)) {
-            digits.insert(0, static_cast<std::size_t>(shift) - digits.size(), '0');
-        }
-        whole = digits.substr(0, digits.size() - static_cast<std::size_t>(shift));
-        fraction = digits.substr(digits.size() - static_cast<std::size_t>(shift));
-        while (!fraction.empty() && fraction.back() == '0') {
-            fraction.pop_back();
-        }
+        return sign + units.str() + std::string(static_cast<std::size_t>(-shift), '0');
     }
-    std::string text = (value < 0 ? "-" : "") + whole;
-    if (!fraction.empty()) {
-        text += "." + fraction;
+    // No zeros at the end of the fraction, no "0" before the point.
+    std::string text = written(units, shift);
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') {
+        text.pop_back();
     }
-    return text;
+    if (text.starts_with("0.")) {
+        text.erase(0, 1);
+    }
+    return sign + text;
 }
 
 std::string AddLeadingZero(const std::string &text) {
@@ -212,11 +204,7 @@ std::string AddLeadingZero(const std::string &text) {
 }
 
 std::string replaced(std::string text, char from, char to) {
-    for (char &c : text) {
-        if (c == from) {
-            c = to;
-        }
-    }
+    std::ranges::replace(text, from, to);
     return text;
 }
 
@@ -228,72 +216,35 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Lenient reading: blanks, tabs and line feeds skipped anywhere; then a sign, digits, one
-// point and an exponent, or &H / &O with a hexadecimal / octal whole number; else 0.
+// Lenient reading: blanks, tabs and line feeds skipped anywhere; then &H / &O with a hexadecimal /
+// octal whole number, or a sign, digits, one point and an exponent with digits; else 0.
 double readLeading(std::string_view typed) {
     std::string s;
-    for (const char c : typed) {
-        if (c != ' ' && c != '\t' && c != '\n') {
-            s.push_back(c);
-        }
-    }
-    if (s.size() >= 2 && s[0] == '&') {
-        const char kind = s[1];
-        const int base = kind == 'H' || kind == 'h' ? 16 : kind == 'O' || kind == 'o' ? 8 : 0;
+    std::ranges::copy_if(typed, std::back_inserter(s),
+                         [](char c) { return c != ' ' && c != '\t' && c != '\n'; });
+    static const std::regex based("^&(?:[Hh]([0-9A-Fa-f]*)|[Oo]([0-7]*))");
+    static const std::regex decimal(R"(^([+-]?)(\d*)(?:\.(\d*))?(?:[Ee]([+-]?)(\d+))?)");
+    std::smatch m;
+    if (std::regex_search(s, m, based)) {
+        const int base = m[1].matched ? 16 : 8;
         cpp_int whole = 0;
-        for (std::size_t i = 2; base != 0 && i < s.size(); ++i) {
-            const char c = s[i];
-            const int digit = isDigit(c)             ? c - '0'
-                              : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                              : c >= 'A' && c <= 'F' ? c - 'A' + 10
-                                                     : 99;
-            if (digit >= base) {
-                break;
-            }
-            whole = whole * base + digit;
+        for (const char c : m.str(1) + m.str(2)) {
+            whole = whole * base + (isDigit(c) ? c - '0' : (c | 0x20) - 'a' + 10);
         }
         return nearest(Q(whole));
     }
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        negative = s[i] == '-';
-        ++i;
-    }
-    cpp_int digits = 0;
-    long long count = 0;
-    long long exponent = 0;
-    for (; i < s.size() && isDigit(s[i]); ++i, ++count) {
-        digits = digits * 10 + (s[i] - '0');
-    }
-    if (i < s.size() && s[i] == '.') {
-        for (++i; i < s.size() && isDigit(s[i]); ++i, ++count) {
-            digits = digits * 10 + (s[i] - '0');
-            --exponent;
-        }
-    }
-    if (count == 0) {
+    std::regex_search(s, m, decimal);
+    const std::string digits = m.str(2) + m.str(3);
+    const auto first = digits.find_first_not_of('0');
+    if (first == std::string::npos) {
         return 0.0;
     }
-    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
-        std::size_t j = i + 1;
-        const bool down = j < s.size() && s[j] == '-';
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
-            ++j;
-        }
-        long long written = 0;
-        bool any = false;
-        for (; j < s.size() && isDigit(s[j]); ++j) {
-            any = true;
-            written = std::min<long long>(written * 10 + (s[j] - '0'), 100'000);
-        }
-        if (any) {
-            exponent += down ? -written : written;
-        }
+    long long written = 0;
+    for (const char c : m.str(5)) {
+        written = std::min(written * 10 + (c - '0'), 100'000LL);
     }
-    if (digits == 0) {
-        return 0.0;
-    }
+    const long long exponent = (m.str(4) == "-" ? -written : written) - m.length(3);
+    const auto count = static_cast<long long>(digits.size());
     // Far beyond the range of a double either way; keeps the exact powers small.
     if (exponent + count > 400) {
         throw Open("a number too large for a double");
@@ -301,8 +252,8 @@ double readLeading(std::string_view typed) {
     if (exponent + count < -400) {
         return 0.0;
     }
-    const Q value = Q(digits) * powerOf10(exponent);
-    return nearest(negative ? Q(-value) : value);
+    const Q value = Q(cpp_int(digits.substr(first))) * powerOf10(exponent);
+    return nearest(m.str(1) == "-" ? Q(-value) : value);
 }
 
 // Snap: sizes from the full turn up to 6.2832 are the full turn.
@@ -327,14 +278,10 @@ long long roundWhole(double value) {
     return wholePart(Round(value, 0));
 }
 
-void carry(Units &u) {
+void carry(Units &u) { // seconds first, then minutes
     if (u.sec == 60) {
         u.sec = 0;
         ++u.min;
-        if (u.min == 60) {
-            u.min = 0;
-            ++u.deg;
-        }
     }
     if (u.min == 60) {
         u.min = 0;
@@ -407,13 +354,10 @@ std::string fixedResult(double value, int decimals, bool comma) {
     return separated(AddLeadingZero(fixed(value, decimals)), comma);
 }
 
-Outcome unchanged(const Case &in) {
-    return Outcome{in.radians, in.toAdd,  in.degrees, in.minutes, in.seconds,
-                   in.sign,    in.output, {},         {}};
-}
-
+// Every field as it stood, changed where `run` decides.
 template <typename Run> Outcome modelled(const Case &in, Run run) {
-    Outcome out = unchanged(in);
+    Outcome out{in.radians, in.toAdd,  in.degrees, in.minutes, in.seconds,
+                in.sign,    in.output, {},         {}};
     try {
         run(out);
     } catch (const Open &open) {
@@ -434,30 +378,22 @@ std::string trimmedBlanks(const std::string &text) {
 // holds one. Returns -1 and sets `invalid` otherwise.
 double angleField(const std::string &text, bool &invalid, bool &comma) {
     comma = text.find(',') != std::string::npos;
-    const char separator = comma ? ',' : '.';
+    cpp_int digits = 0;
+    long long exponent = 0;
     int separators = 0;
     for (const char c : text) {
-        if (c == separator) {
+        if (c == (comma ? ',' : '.')) {
             ++separators;
-        } else if (!isDigit(c)) {
-            invalid = true;
-            return -1;
+        } else if (isDigit(c)) {
+            digits = digits * 10 + (c - '0');
+            exponent -= separators;
+        } else {
+            separators = 2; // as invalid as a second separator
         }
     }
     if (separators > 1) {
         invalid = true;
         return -1;
-    }
-    cpp_int digits = 0;
-    long long exponent = 0;
-    bool after = false;
-    for (const char c : text) {
-        if (c == separator) {
-            after = true;
-        } else {
-            digits = digits * 10 + (c - '0');
-            exponent -= after ? 1 : 0;
-        }
     }
     return nearest(Q(digits) * powerOf10(exponent));
 }

@@ -3,51 +3,34 @@
 #include "OperationResult.h"
 #include "Operations.h"
 
+#include <utility>
+
 namespace ModelComparison {
 
 namespace {
 
 ExactModel::Outcome fromProgram(Operation operation, const ExactModel::Case &in) {
     const Fields fields{in.radians, in.toAdd, in.degrees, in.minutes, in.seconds, in.sign};
-    OutputOptions options;
-    options.precision = static_cast<std::int16_t>(in.precision);
-    options.decimalOutput = in.decimalOutput;
-    options.decimalUnit = in.decimalMinutes ? DecimalUnit::Minutes : DecimalUnit::Degrees;
-    options.roundToMinutes = in.roundToMinutes;
-    options.showPlusMinus = in.showPlusMinus;
+    const OutputOptions options{static_cast<std::int16_t>(in.precision), in.decimalOutput,
+                                in.decimalMinutes ? DecimalUnit::Minutes : DecimalUnit::Degrees,
+                                in.roundToMinutes, in.showPlusMinus};
     const OperationResult result =
         operation == Operation::RadiansToDegrees ? Operations::radiansToDegrees(fields, options)
         : operation == Operation::DegreesToRadians
             ? Operations::degreesToRadians(fields, options)
             : Operations::plusMinus(operation == Operation::Add ? 0 : 1, fields, options);
     const Fields &f = result.fields;
-    ExactModel::Outcome out{f.radians,
-                            f.toAdd,
-                            f.degrees,
-                            f.minutes,
-                            f.seconds,
-                            f.sign,
-                            applyToOutput(in.output, result),
-                            {},
-                            {}};
-    if (result.message) {
-        out.message = result.message->text + " | " + result.message->title;
-    }
-    return out;
+    const std::string output = applyToOutput(in.output, result);
+    const std::string message =
+        result.message ? result.message->text + " | " + result.message->title : "";
+    return {f.radians, f.toAdd, f.degrees, f.minutes, f.seconds, f.sign, output, message, {}};
 }
 
 ExactModel::Outcome fromModel(Operation operation, const ExactModel::Case &in) {
-    switch (operation) {
-    case Operation::RadiansToDegrees:
-        return ExactModel::radiansToDegrees(in);
-    case Operation::DegreesToRadians:
-        return ExactModel::degreesToRadians(in);
-    case Operation::Add:
-        return ExactModel::plusMinus(0, in);
-    case Operation::Subtract:
-        break;
-    }
-    return ExactModel::plusMinus(1, in);
+    return operation == Operation::RadiansToDegrees ? ExactModel::radiansToDegrees(in)
+           : operation == Operation::DegreesToRadians
+               ? ExactModel::degreesToRadians(in)
+               : ExactModel::plusMinus(operation == Operation::Add ? 0 : 1, in);
 }
 
 std::string quoted(const std::string &text) {
@@ -66,14 +49,6 @@ std::string quoted(const std::string &text) {
     return quoted + "\"";
 }
 
-void compareText(std::string &mismatch, const char *what, const std::string &program,
-                 const std::string &model) {
-    if (program != model) {
-        mismatch += std::string("  ") + what + ": program " + quoted(program) + ", model " +
-                    quoted(model) + "\n";
-    }
-}
-
 } // namespace
 
 Verdict compare(Operation operation, const ExactModel::Case &in) {
@@ -82,15 +57,21 @@ Verdict compare(Operation operation, const ExactModel::Case &in) {
         return {model.open, {}};
     }
     const ExactModel::Outcome program = fromProgram(operation, in);
+    using O = ExactModel::Outcome;
     std::string mismatch;
-    compareText(mismatch, "radians", program.radians, model.radians);
-    compareText(mismatch, "toAdd", program.toAdd, model.toAdd);
-    compareText(mismatch, "degrees", program.degrees, model.degrees);
-    compareText(mismatch, "minutes", program.minutes, model.minutes);
-    compareText(mismatch, "seconds", program.seconds, model.seconds);
-    compareText(mismatch, "sign", program.sign, model.sign);
-    compareText(mismatch, "output", program.output, model.output);
-    compareText(mismatch, "message", program.message, model.message);
+    for (const auto &[what, text] : {std::pair{"radians", &O::radians},
+                                     {"toAdd", &O::toAdd},
+                                     {"degrees", &O::degrees},
+                                     {"minutes", &O::minutes},
+                                     {"seconds", &O::seconds},
+                                     {"sign", &O::sign},
+                                     {"output", &O::output},
+                                     {"message", &O::message}}) {
+        if (program.*text != model.*text) {
+            mismatch += std::string("  ") + what + ": program " + quoted(program.*text) +
+                        ", model " + quoted(model.*text) + "\n";
+        }
+    }
     return {{}, mismatch};
 }
 

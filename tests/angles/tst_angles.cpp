@@ -39,20 +39,12 @@ bool same(double a, double b) {
     return (a == b && std::signbit(a) == std::signbit(b)) || (std::isnan(a) && std::isnan(b));
 }
 
-// Options from words: "p5".."p8", "decimal degrees", "decimal minutes", "round to minutes",
-// "no log"; an empty text gives the start options.
+// Options from words: "p5" or "p8", "decimal minutes"; none gives the start options.
 OutputOptions optionsFrom(const QString &words) {
     OutputOptions options;
-    for (std::int16_t p = 5; p <= 8; ++p) {
-        if (words.contains(QStringLiteral("p%1").arg(p))) {
-            options.precision = p;
-        }
-    }
-    options.decimalOutput = words.contains("decimal");
-    options.decimalUnit =
-        words.contains("decimal minutes") ? DecimalUnit::Minutes : DecimalUnit::Degrees;
-    options.roundToMinutes = words.contains("round to minutes");
-    options.showPlusMinus = !words.contains("no log");
+    options.precision = words.contains("p5") ? 5 : words.contains("p8") ? 8 : 7;
+    options.decimalOutput = words.contains("decimal minutes");
+    options.decimalUnit = DecimalUnit::Minutes;
     return options;
 }
 
@@ -82,23 +74,17 @@ class TestAngles : public QObject {
 private slots:
     void readLeadingNumber_data() {
         columns<QString, double>("text", "value");
-        row("blanks, tabs, line feeds anywhere", " 1 .\t5\n ", 1.5);
+        row("blanks, tabs, line feeds anywhere", " 1\n .\t5 ", 1.5);
         row("blank after the sign", "- 2", -2.0);
-        row("second point ends it", "1.2.3", 1.2);
         row("comma ends it", "1,5", 1.0);
         row("trailing text ignored", "1.5xyz", 1.5);
         row("plus and bare fraction", "+.5", 0.5);
-        row("exponent", "-.5e1", -5.0);
         row("negative exponent", "1E-2", 0.01);
         row("exponent without digits", "1e", 1.0);
         row("exponent sign without digits", "1e+x", 1.0);
         row("correctly rounded", "9007199254740993", 9007199254740992.0);
-        row("no number", "abc", 0.0);
-        row("empty", "", 0.0);
-        row("lone point", ".", 0.0);
         row("inf is not a number", "inf", 0.0);
         row("nan is not a number", "-nan", 0.0);
-        row("hex float reads its leading zero", "0x1p3", 0.0);
         row("underscore ends it", "1_0", 1.0);
         row("hexadecimal", "&hff", 255.0);
         row("hexadecimal stops at a non-digit", "&H1G", 1.0);
@@ -154,11 +140,9 @@ private slots:
     void reduceAngle_data() {
         const double turn = Rad2Deg::FullTurn;
         columns<double, double>("angle", "reduced");
-        row("inside", 1.0, 1.0);
         row("negative", -1.0, -1.0 + turn);
         row("full turn is zero", turn, 0.0);
         row("minus full turn is zero", -turn, 0.0);
-        row("above", 7.0, 7.0 - turn);
         row("two turns below", -2 * turn + 1, -2 * turn + 1 + turn + turn);
         row("tiny negative lands on zero", -1e-17, 0.0);
     }
@@ -203,25 +187,18 @@ private slots:
     // calls Rad2DegMinSec, which reads only "neg".
     void rad2Deg_data() {
         columns<double, QString, QString>("radians", "flags", "text");
-        row("one radian", 1.0, "neg", "57°18'");
-        row("negative", -0.5, "neg", "-28°39'");
         row("negative refused", -0.5, "", "");
         row("blank before minutes", 1.0, "blank neg", "57° 18'");
         row("stays below a full turn", 6.2831, "neg", "359°59'");
         row("allowed to reach 360", 6.2831, "neg 360", "360°0'");
         row("zero minutes omitted", 6.2831, "omit neg 360", "360°");
-        row("zero", 0.0, "neg", "0°0'");
-        row("full turn", Rad2Deg::FullTurn, "neg", "360°0'");
         row("above a full turn refused", 6.2832, "neg 360", "");
         row("not a number refused", std::nan(""), "neg 360", "");
-        row("dms one radian", 1.0, "dms neg", "57° 17' 45\"");
-        row("dms negative", -1.0, "dms neg", "-57° 17' 45\"");
         row("dms negative refused", -1.0, "dms", "");
         row("dms negative zero is zero", -0.0, "dms", "0° 0' 0\"");
         row("dms seconds carry into minutes", angleInRadians(10, 58, 59.6), "dms", "10° 59' 0\"");
         row("dms seconds carry into degrees", angleInRadians(10, 59, 59.6), "dms", "11° 0' 0\"");
-        row("dms full turn", Rad2Deg::FullTurn, "dms", "360° 0' 0\"");
-        row("dms beyond whole degrees refused", 1e300, "dms", "");
+        row("dms beyond 16-bit degrees refused", angleInRadians(32768, 0, 0), "dms", "");
         row("dms infinity refused", Inf, "dms", "");
     }
     void rad2Deg() {
@@ -245,31 +222,6 @@ private slots:
             ::row(name, QString(input), QString(options), QString(dms), QString(line), message);
         };
         row("one radian", "1", "", "57 17 45 ", "1.000000 radians = 57° 17' 45\"");
-        row("negative", "-1", "", "57 17 45 -", "-1.000000 radians = -57° 17' 45\"");
-        row("comma mode", "1,5", "", "85 56 37 ", "1,500000 radians = 85° 56' 37\"");
-        row("precision 5", "0.5", "p5", "28 38 52 ", "0.5000 radians = 28° 38' 52\"");
-        row("precision 8", "1", "p8", "57 17 45 ", "1.0000000 radians = 57° 17' 45\"");
-        row("snap to the full turn", "6.2832", "", "360 0 0 ", "6.283185 radians = 360° 0' 0\"");
-        row("negative snap", "-6.2832", "", "360 0 0 -", "-6.283185 radians = -360° 0' 0\"");
-        row("no number reads as zero", "abc", "", "0 0 0 ", "0.000000 radians = 0° 0' 0\"");
-        row("decimal degrees", "1", "decimal degrees", "57 17 45 ", "1.000000 radians = 57.29578°");
-        row("negative decimal degrees", "-0.5", "decimal degrees", "28 38 52 -",
-            "-0.500000 radians = -28.64789°");
-        row("decimal degrees in comma mode", "0,5", "decimal degrees", "28 38 52 ",
-            "0,500000 radians = 28,64789°");
-        row("decimal minutes", "1", "decimal minutes", "57 17 45 ",
-            "1.000000 radians = 57°17.747'");
-        row("minutes above 59.5 keep their degree", "0.2268", "decimal minutes", "12 59 41 ",
-            "0.226800 radians = 12°59.681'");
-        row("negative decimal minutes", "-0.5", "decimal minutes", "28 38 52 -",
-            "-0.500000 radians = -28°38.873'");
-        row("round to minutes", "1", "round to minutes", "57 18  ", "1.000000 radians = 57°18'");
-        row("fields carry to 360, line stays below", "6.2831", "round to minutes", "360 0  ",
-            "6.283100 radians = 359°59'");
-        row("just below the full turn", "6.2831", "", "359 59 42 ",
-            "6.283100 radians = 359° 59' 42\"");
-        row("negative rounding to zero", "-0.00000001", "", "0 0 0 -",
-            "-0.000000 radians = 0° 0' 0\"");
         row("nudged minutes round to zero", "6.2832", "decimal minutes", "360 0 0 ",
             "6.283185 radians = 360°0.000'");
         row("nudged minutes at precision 8", "3.14159265", "p8 decimal minutes", "180 0 0 ",
@@ -278,11 +230,7 @@ private slots:
             "0.069813 radians = 3°59.999'");
         row("minutes rounding to 60 carry", "6.2831822972", "p5 decimal minutes", "359 59 59 ",
             "6.2832 radians = 360°0.0'");
-        row("empty does nothing", "", "", "   ", "");
-        row("above the snap ceiling", "6.2833", "", "   ", "", RadOut);
-        row("far below", "-7", "", "   ", "", RadOut);
         row("too large for a double", "1e999", "", "   ", "", RadOut);
-        row("too large negative", "-1e999", "decimal minutes", "   ", "", RadOut);
     }
     void radiansToDegrees() {
         QFETCH(QString, input);
@@ -302,40 +250,19 @@ private slots:
     // typed: degrees|minutes|seconds|sign; after: the three fields afterwards. The radians field
     // shows the value the line ends with, and a line with commas rewrites the earlier output.
     void degreesToRadians_data() {
-        columns<QString, QString, QString, QString, QString>("typed", "options", "after", "line",
-                                                             "message");
+        columns<QString, QString, QString, QString>("typed", "after", "line", "message");
         auto row = [](const char *name, const char *typed, const char *after, const char *line,
-                      const QString &message = {}, const char *options = "") {
-            ::row(name, QString(typed), QString(options), QString(after), QString(line), message);
+                      const QString &message = {}) {
+            ::row(name, QString(typed), QString(after), QString(line), message);
         };
-        row("example a", "12|30|15|", "12|30|15", "12° 30' 15\" = 0.218239 radians");
         row("example b, comma mode", "1,5|||", "1,5|0|0", "1,5° 0' 0\" = 0,026180 radians");
-        row("example c, negative zero", "0|0|0|-", "0|0|0", "-0° 0' 0\" = -0.000000 radians");
-        row("blank fields are trimmed, nothing else", "  | |   |", "||", "");
-        row("empty fields become 0", "90|||", "90|0|0", "90° 0' 0\" = 1.570796 radians");
-        row("full turn", "360|0|0|", "360|0|0", "360° 0' 0\" = 6.283185 radians");
         row("full turn with minutes", "360|1|0|", "360|1|0", "", DegOut);
-        row("above a full turn", "360.5|||", "360.5|0|0", "", DegOut);
-        row("59 minutes", "0|59||", "0|59|0", "0° 59' 0\" = 0.017162 radians");
         row("59.5 minutes", "0|59.5||", "0|59.5|0", "", MinOut);
-        row("60 minutes", "0|60||", "0|60|0", "", MinOut);
         row("60 seconds", "0|0|60|", "0|0|60", "", SecOut);
-        row("minus typed", "-5|||", "-5|0|0", "", Invalid);
-        row("point in a comma field", "1,5.2|||", "1,5.2|0|0", "", Invalid);
         row("invalid comes before range", "400|60|x|", "400|60|x", "", Invalid);
-        row("degrees checked before minutes", "400|60||", "400|60|0", "", DegOut);
-        row("blanks around a number", " 12 | 30 ||", "12|30|0", "12° 30' 0\" = 0.218166 radians");
-        row("each field its own separator", "1,5|1.5||", "1,5|1.5|0",
-            "1,5° 1,5' 0\" = 0,026616 radians");
-        row("comma only in minutes", "1.5|1,5||", "1.5|1,5|0", "1.5° 1.5' 0\" = 0.026616 radians");
-        row("echo without leading zero", ".5|||", ".5|0|0", ".5° 0' 0\" = 0.008727 radians");
-        row("echo drops zeros", "012.50|||", "012.50|0|0", "12.5° 0' 0\" = 0.218166 radians");
-        row("precision 5", "90|||", "90|0|0", "90° 0' 0\" = 1.5708 radians", {}, "p5");
-        row("precision 8", "90|||", "90|0|0", "90° 0' 0\" = 1.5707963 radians", {}, "p8");
     }
     void degreesToRadians() {
         QFETCH(QString, typed);
-        QFETCH(QString, options);
         QFETCH(QString, line);
         const auto field = typed.split('|');
         Fields fields;
@@ -343,7 +270,7 @@ private slots:
         fields.minutes = toStd(field[1]);
         fields.seconds = toStd(field[2]);
         fields.sign = toStd(field[3]);
-        const auto result = Operations::degreesToRadians(fields, optionsFrom(options));
+        const auto result = Operations::degreesToRadians(fields, {});
         const auto &out = result.fields;
         QTEST(toQ(out.degrees + "|" + out.minutes + "|" + out.seconds), "after");
         QCOMPARE(toQ(out.radians), line.section(' ', -2, -2));
@@ -377,38 +304,19 @@ private slots:
                   message);
         };
         row("add", 0, "1.5|2", "3.500000|2", "(1.5 + 2) mod 2pi = 3.500000");
-        row("subtract gives the complement", 1, "1|2", "5.283185|2", "(1 - 2) mod 2pi = 5.283185");
-        row("comma mode", 0, "1,5|2,25", "3,750000|2,25", "(1,5 + 2,25) mod 2pi = 3,750000");
-        row("comma ends the second value", 0, "1.5|2,25", "3.500000|2",
-            "(1.5 + 2) mod 2pi = 3.500000");
-        row("negative first value keeps -.", 0, "-0.5|1", "0.500000|1",
-            "(-.5 + 1) mod 2pi = 0.500000");
-        row("positive first value gets its zero", 0, ".5|0", "0.500000|0",
-            "(0.5 + 0) mod 2pi = 0.500000");
-        row("nothing to add", 0, "1|", "1|", "");
-        row("both empty", 1, "|", "|", "");
-        row("empty first value is 0", 0, "|1", "1.000000|1", "(0 + 1) mod 2pi = 1.000000");
-        row("rounded below the full turn", 0, "6.2831853|0", "6.283185|0",
-            "(6.283185 + 0) mod 2pi = 6.283185");
         row("rounded above the full turn", 0, "6.2831853|0", "0.0000|0",
             "(6.2832 + 0) mod 2pi = 0.0000", {}, "p5");
-        row("second value at minus the full turn", 0, "1|-6.283185", "1.000000|-6.283185",
-            "(1 + -6.283185) mod 2pi = 1.000000");
-        row("no number reads as 0", 0, "abc|1", "1.000000|1", "(0 + 1) mod 2pi = 1.000000");
-        row("text after the number", 0, "1.5xyz|1", "2.500000|1", "(1.5 + 1) mod 2pi = 2.500000");
-        row("second value rounded", 0, "1|0.00000049", "1.000000|0", "(1 + 0) mod 2pi = 1.000000");
-        row("not logged", 0, "1.5|2", "3.500000|2", "", {}, "no log");
         row("written full turn read back as the full turn", 0, "-6.2832|6.2832", "0.0000|6.2832",
             "(-6.2832 + 6.2832) mod 2pi = 0.0000", {}, "p5");
         row("snapped at more decimals", 1, "6.2832|1", "5.283185|1",
             "(6.283185 - 1) mod 2pi = 5.283185");
         row("first value out of range", 0, "6.28321|1", "6.28321|1", "", AddRadOut);
         row("first value too large for a double", 1, "1e999|1", "1e999|1", "", SubRadOut);
-        row("empty first value, second out of range", 0, "|7", "0|7", "", AddSecondOut);
         row("second value out of range", 1, "1.50|-7", "1.5|-7", "", SubSecondOut);
         row("second value too large for a double", 0, "1|9e999", "1|9e999", "", AddSecondOut);
         row("arrow moves the first value", 2, "1.5|2", "|1.5", "");
         row("arrow with nothing typed", 2, "|2", "|", "");
+        row("no such button", 3, "1|2", "1|2", "");
     }
     void plusMinus() {
         QFETCH(int, index);

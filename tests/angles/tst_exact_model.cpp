@@ -13,7 +13,6 @@
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <map>
 #include <optional>
 #include <random>
@@ -34,7 +33,7 @@ public:
     bool chance(int percent) { return below(100) < percent; }
     std::string digits(int count) {
         std::string text;
-        for (int i = 0; i < count; ++i) {
+        while (count-- > 0) {
             text += static_cast<char>('0' + below(10));
         }
         return text;
@@ -125,7 +124,7 @@ std::string fieldText(Source &s, int whole, int maxLength) {
     return s.chance(20) ? commas(text) : text;
 }
 
-ExactModel::Case randomOptions(Source &s) {
+ExactModel::Case randomCase(Operation operation, Source &s) {
     ExactModel::Case in;
     in.precision = 5 + s.below(4);
     const int kind = s.below(4); // decimal degrees, decimal minutes, rounded, neither
@@ -134,11 +133,6 @@ ExactModel::Case randomOptions(Source &s) {
     in.roundToMinutes = kind == 2;
     in.showPlusMinus = s.chance(85);
     in.output = s.chance(50) ? "1.5 radians = 85.94367\xC2\xB0\r\n" : "";
-    return in;
-}
-
-ExactModel::Case randomCase(Operation operation, Source &s) {
-    ExactModel::Case in = randomOptions(s);
     switch (operation) {
     case Operation::RadiansToDegrees:
         in.radians = radiansText(s, in.precision);
@@ -318,7 +312,7 @@ std::optional<std::string> commandLineLine(Operation operation, ExactModel::Case
 
 // Runs `check` over the inputs drawn for an operation: it gives the mismatch, an empty text
 // when the input agrees, or nothing when the input does not apply.
-template <typename Check> void CheckInputs(Operation operation, Check check) {
+template <typename Check> void checkInputs(Operation operation, Check check) {
     Source source(seedOf(operation));
     int compared = 0;
     int mismatches = 0;
@@ -388,8 +382,8 @@ private slots:
         QVERIFY(only >= 0 || compared == CasesPerOperation);
     }
     void resultLinesReadBack() {
-        CheckInputs(Operation::RadiansToDegrees, rad2DegLineReadBack);
-        CheckInputs(Operation::DegreesToRadians, deg2RadEchoReadBack);
+        checkInputs(Operation::RadiansToDegrees, rad2DegLineReadBack);
+        checkInputs(Operation::DegreesToRadians, deg2RadEchoReadBack);
     }
     void commandLineAgreesWithModel_data() {
         columns<Operation>("operation");
@@ -399,7 +393,7 @@ private slots:
     void commandLineAgreesWithModel() {
         QFETCH(Operation, operation);
         const Operation op = operation;
-        CheckInputs(op, [op](const ExactModel::Case &in) { return commandLineLine(op, in); });
+        checkInputs(op, [op](const ExactModel::Case &in) { return commandLineLine(op, in); });
     }
 };
 

@@ -22,7 +22,6 @@ from desktop import (CATALOGUE_TITLE, HELP_TITLE, MAIN_TITLE, WAIT, Accessibilit
 
 SKIP = 77
 EXPECTED_OUTPUT = "1.000000 radians = 57\u00b0 17' 45\"\r\n"
-APP_ID = "example.quevrin_systems.Angulor"
 
 
 def words(text):
@@ -30,21 +29,10 @@ def words(text):
 
 
 def check_help_text(shown, help_file):
+    # The whole file: it is far below the viewer's bound.
     expected = help_file.read_bytes().decode("cp1252", errors="replace")
-    if len(expected) < 65530:
-        if words(shown) != words(expected):
-            raise Failure(f"the help window shows something else than {help_file}:\n"
-                          f"{shown[:400]!r}")
-    elif not words(shown).startswith(words(expected[:2000])[:100]):
-        raise Failure("the help window does not show the start of the help file")
-
-
-def desktop_entry_value(prefix, key):
-    entry = prefix / f"share/applications/{APP_ID}.desktop"
-    for line in entry.read_text().splitlines():
-        if line.startswith(key + "="):
-            return line.split("=", 1)[1]
-    raise Failure(f"{entry} has no {key}")
+    if words(shown) != words(expected):
+        raise Failure(f"the help window shows something else than {help_file}:\n{shown[:400]!r}")
 
 
 def drive(prefix, desktop, processes, workdir):
@@ -59,10 +47,10 @@ def drive(prefix, desktop, processes, workdir):
 
     main = desktop.window(app, MAIN_TITLE)
     log(f"main window {main}")
+    # The desktop entry's StartupWMClass, checked among the installed files.
     wm_class = desktop.property(main, "WM_CLASS")
-    startup_class = desktop_entry_value(prefix, "StartupWMClass")
-    if f'"{startup_class}"' not in wm_class:
-        raise Failure(f"the window's {wm_class} does not match StartupWMClass={startup_class}")
+    if '"angulor"' not in wm_class:
+        raise Failure(f"the window's {wm_class} does not match StartupWMClass=angulor")
     if "_NET_WM_ICON(CARDINAL) =" not in desktop.property(main, "_NET_WM_ICON"):
         raise Failure("the main window has no icon")
 

@@ -32,6 +32,7 @@ private slots:
         row("tabs are not blanks", Trim, "\t1", "", "", "\t1");
         row("every comma", Replace, "1,5,2", ",", ".", "1.5.2");
         row("longer replacement", Replace, "a.b", ".", "::", "a::b");
+        row("longer pattern", Replace, "abab", "ab", "x", "xx");
         row("replacement holds the pattern", Replace, "aa", "a", "aa", "aaaa");
         row("empty pattern leaves the text", Replace, "12", "", "x", "12");
     }

@@ -101,7 +101,6 @@ private slots:
     void isPlainWindows1252WithCrLf() {
         const QByteArray bytes = helpBytes();
         QVERIFY(bytes.endsWith("\r\n"));
-        QVERIFY(bytes.contains("57\xB0 17' 45\""));
         const QList<QByteArray> lines = bytes.split('\n');
         for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
             const QByteArray where = "line " + QByteArray::number(i + 1);
