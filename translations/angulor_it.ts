@@ -204,15 +204,15 @@ Sono accettate anche le opzioni standard di Qt, come -platform, -display e -styl
     </message>
     <message>
         <source>The pasted degrees are longer than %1 characters.</source>
-        <translation>I gradi incollati superano i %1 caratteri.</translation>
+        <translation>I gradi incollati sono più lunghi di %1 caratteri.</translation>
     </message>
     <message>
         <source>The pasted minutes are longer than %1 characters.</source>
-        <translation>I primi incollati superano i %1 caratteri.</translation>
+        <translation>I primi incollati sono più lunghi di %1 caratteri.</translation>
     </message>
     <message>
         <source>The pasted seconds are longer than %1 characters.</source>
-        <translation>I secondi incollati superano i %1 caratteri.</translation>
+        <translation>I secondi incollati sono più lunghi di %1 caratteri.</translation>
     </message>
     <message>
         <source>Paste</source>
