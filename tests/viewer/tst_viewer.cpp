@@ -153,9 +153,9 @@ private slots:
               "shown");
     }
 
-    // Asked below the minimum outer size (twips), the window keeps it; the buttons stand under the
-    // text box, on its edges. A late frame (the offscreen one, 2 pixels a side) widens the
-    // outer size, and the text box with it, without a resize.
+    // Asked below the minimum outer size (twips), the window keeps it. A late frame (the
+    // offscreen one, 2 pixels a side) widens the outer size, and the text box with it, without
+    // a resize.
     void layoutKeepsMinimumAndFollowsTheFrame_data() {
         columns<double, QSize, QSize, bool>("dpi", "asked", "window", "frameLate");
         row("too small at 144 dpi", 144.0, QSize(3000, 1000), QSize(8000, 2000), false);
@@ -172,7 +172,6 @@ private slots:
         frmView view(fakes.platform);
         view.setWindowFlag(Qt::FramelessWindowHint, frameLate);
         QVERIFY(shownAndLoaded(view));
-        const QRect before = textBox(view)->geometry();
         if (frameLate) { // as a window manager does: the frame, then a move, the inside unchanged
             view.setWindowFlag(Qt::FramelessWindowHint, false);
             view.show();
@@ -180,14 +179,14 @@ private slots:
         }
         view.resize(px(asked, dpi) - (view.frameGeometry().size() - view.size()));
         QTRY_COMPARE(view.frameGeometry().size(), px(window, dpi));
+        // The design's margins, taken from the outer size: the text box 105 twips in at the top
+        // left, 450 and 1200 narrower and lower; the buttons 100 below it, on its edges.
         const QRect box = textBox(view)->geometry();
-        if (frameLate)
-            QCOMPARE(box.size(), before.size() + QSize(4, 4));
-        QPushButton *copy = child(view, "cmdCopyToClipboard"), *close = child(view, "cmdClose");
-        QCOMPARE(copy->x(), box.left());
-        QCOMPARE(close->geometry().right(), box.right());
-        QCOMPARE(close->y(), copy->y());
-        QVERIFY(close->y() > box.bottom() + 1 && close->geometry().bottom() < view.height());
+        QCOMPARE(box, QRect(QPoint(1, 1) * Twips::toPixels(105, dpi),
+                            px(window, dpi) - px({450, 1200}, dpi)));
+        const int buttonsTop = box.bottom() + 1 + Twips::toPixels(100, dpi);
+        QCOMPARE(child(view, "cmdCopyToClipboard")->pos(), QPoint(box.left(), buttonsTop));
+        QCOMPARE(child(view, "cmdClose")->geometry().topRight(), QPoint(box.right(), buttonsTop));
     }
 
     // A selection [from, to), a mouse release over the text, then Copy.
