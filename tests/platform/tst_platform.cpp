@@ -74,7 +74,7 @@ struct Files {
                                                           QFile::ExeOwner | QFile::ExeOther);
         for (const int length : {65529, 65530, 65531})
             made = made && write(QString::number(length), highBytesThenLines(length));
-        return made && write("empty.txt", {}) && write("plain.txt", "x") &&
+        return made && write("empty.txt", {}) && write("plain.txt", QByteArray("a\0b", 3)) &&
                write("ang_help.zh_CN.txt", u"角"_qs.toUtf8().repeated(65531)) &&
                write("locked.txt", "secret") &&
                QFile::setPermissions(dir.filePath("locked.txt"), {}) &&
@@ -92,11 +92,6 @@ class TestPlatform : public QObject {
     Files files;
 
 private slots:
-    // The file rows below decode every byte from 0x80 up; NUL is a character as well.
-    void decodesNulAsACharacter() {
-        QCOMPARE(Windows1252::decode(QByteArray("a\0b", 3)), QString::fromUtf16(u"a\0b", 3));
-    }
-
     // A file made here, read with the viewer's bound of 65 530 characters.
     void readsFileOrNamesTheFailure_data() {
         columns<QString, int, QString, QString, bool>("path", "errorNumber", "description", "text",
@@ -107,6 +102,8 @@ private slots:
             QTest::addRow("%d bytes", length) << files.path(QString::number(length)) << 0
                                               << QString() << text.left(65530) << (length > 65530);
         }
+        row("NUL is a character", files.path("plain.txt"), 0, QString(),
+            QString::fromUtf16(u"a\0b", 3), false);
         // A translated help text: the bound counts characters, not bytes.
         row("UTF-8 by characters", files.path("ang_help.zh_CN.txt"), 0, QString(),
             u"角"_qs.repeated(65530), true);
