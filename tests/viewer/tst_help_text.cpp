@@ -84,18 +84,6 @@ private slots:
         }
     }
 
-    void namesEveryControl() {
-        const QString captions = QStringLiteral(
-            "Radians|Degrees:|minutes:|seconds:|+|->|second value field|Show +/- results|"
-            "Significant figures:|\"6\"|\"7\"|\"8\"|\"9\"|Radians to degrees|Round to minutes|"
-            "Output in decimal|degrees / minutes|Change sign|Degrees to radians|"
-            "Copy output to clipboard|Clear input|Clear output|Help|Quit|Output box|"
-            "underlined notice|Quevrin Systems Software|Enter|decimal comma");
-        const QString help = helpText();
-        for (const QString &caption : captions.split(u'|'))
-            QVERIFY2(help.contains(caption), qPrintable(caption));
-    }
-
     // Printable bytes only: no control characters, none of the five undefined bytes, and no
     // lead byte of UTF-8.
     void isPlainWindows1252WithCrLf() {
