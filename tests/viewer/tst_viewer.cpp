@@ -193,7 +193,6 @@ private slots:
     void copyFollowsTheSelection_data() {
         columns<QString, int, int, QString>("content", "from", "to", "copied");
         const QString two = QStringLiteral("alpha beta\r\ngamma");
-        row("selection only", two, 6, 10, "beta");
         row("over a line break", two, 6, 13, "beta\r\nga");
         row("whole text without selection", two, 0, 0, two);
         row("empty box copies nothing", "", 0, 0, "");
@@ -236,7 +235,6 @@ private slots:
     void helpShowsTheViewer_data() {
         columns<QRect, QString, int, QString>("mainWindow", "before", "reads", "text");
         const QRect normal(50, 50, 700, 250);
-        row("large main window", QRect(40, 30, 800, 267), "", 1, "help text");
         row("raised to the minimum", QRect(10, 20, 200, 60), "", 1, "help text");
         row("beyond the screen's bottom", QRect(30, 560, 600, 200), "", 1, "help text");
         row("maximised stays", normal, "maximise", 1, "help text");
