@@ -138,6 +138,7 @@ private slots:
         QTEST(weblink::GetFileExtension(path, true), "extension");
     }
 
+    // The launch failure codes as the notice and the catalogue word them; above 32, no message.
     void failureMessage_data() {
         columns<int, QString, QString>("code", "notice", "catalogue");
         const QString e = "Error launching web browser, error code =", none = "no message";
@@ -164,6 +165,7 @@ private slots:
                  catalogue);
     }
 
+    // What the window shows once opened: its title, captions, slots, fonts and colours.
     void buildAfterOpening() {
         CatalogueFixture f;
         frmQSsoftware &w = f.shown();
@@ -301,8 +303,10 @@ private slots:
         QCOMPARE(w.focusWidget(), closeButton(w));
     }
 
+    // The ways the catalogue is put away before it opens again: a kept window comes back as it
+    // was left, one closed from its title bar is built anew beside the main window.
     void closeAndReopen_data() {
-        columns<QString>("how"); // the ways the catalogue is put away before it opens again
+        columns<QString>("how");
         row("Close button keeps it", "Close");
         row("Escape keeps it", "Escape");
         row("title bar rebuilds it", "title bar");

@@ -154,6 +154,7 @@ private slots:
         QTEST(read.text, "text");
         QTEST(read.cut, "cut");
     }
+    // A file of gigabytes costs no more reading than the bound.
     void takesOnlyTheBeginningOfAHugeFile() {
         QTemporaryDir dir;
         QFile file(dir.filePath(QStringLiteral("huge.txt")));
@@ -202,6 +203,7 @@ private slots:
         QCOMPARE(opener.read("args"), runs ? address.toUtf8() + '\n' : QByteArray());
     }
 
+    // An opener that does not end is waited for no longer than the bound, then left running.
     void launcherBoundedWait() {
         StandInOpener sleeper("echo $$ > \"$(dirname \"$0\")/pid\"\nexec /bin/sleep 60");
         QElapsedTimer clock;
@@ -215,6 +217,7 @@ private slots:
         QTRY_VERIFY(!QFile::exists(QStringLiteral("/proc/%1").arg(pid)));
     }
 
+    // Ending the process writes out what is buffered and exits with status 0.
     void processEnderFlushesAndExits() {
         QTemporaryFile out;
         QVERIFY(out.open());

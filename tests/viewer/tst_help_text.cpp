@@ -74,6 +74,7 @@ private slots:
         QCOMPARE(shown, produced);
     }
 
+    // Each message the help quotes is, word for word, one that Angulor shows.
     void quotesEachMessage() {
         for (const char *example :
              {"r 7", "+ 7|1", "- 1|7", "d -5", "d 361", "d 1|60", "d 1||60"}) {
@@ -100,6 +101,7 @@ private slots:
         }
     }
 
+    // The build puts the help text, unchanged, beside the program it runs from.
     void liesBesideTheProgram() {
         QFile copy(QStringLiteral(ANGULOR_HELP_BESIDE_PROGRAM));
         QVERIFY2(copy.open(QIODevice::ReadOnly), ANGULOR_HELP_BESIDE_PROGRAM);
