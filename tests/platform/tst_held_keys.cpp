@@ -29,8 +29,6 @@ private slots:
     void buttonActsOncePerHold_data() {
         columns<int, bool, bool>("key", "flagged", "link");
         row("Space held, repeats look real", int(Qt::Key_Space), false, false);
-        row("Space held, repeats flagged", int(Qt::Key_Space), true, false);
-        row("Enter held, repeats look real", int(Qt::Key_Return), false, false);
         row("Enter held, repeats flagged", int(Qt::Key_Return), true, false);
         row("link, Space held, repeats look real", int(Qt::Key_Space), false, true);
         row("link, Enter held, repeats flagged", int(Qt::Key_Return), true, true);

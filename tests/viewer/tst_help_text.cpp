@@ -74,6 +74,7 @@ private slots:
         QCOMPARE(shown, produced);
     }
 
+    // Each message the help quotes is, word for word, one that Angulor shows.
     void quotesEachMessage() {
         for (const char *example :
              {"r 7", "+ 7|1", "- 1|7", "d -5", "d 361", "d 1|60", "d 1||60"}) {
@@ -82,18 +83,6 @@ private slots:
             const QString quoted = '"' + QString::fromStdString(result.message->text) + '"';
             QVERIFY2(helpText().contains(quoted), qPrintable(quoted));
         }
-    }
-
-    void namesEveryControl() {
-        const QString captions = QStringLiteral(
-            "Radians|Degrees:|minutes:|seconds:|+|->|second value field|Show +/- results|"
-            "Significant figures:|\"6\"|\"7\"|\"8\"|\"9\"|Radians to degrees|Round to minutes|"
-            "Output in decimal|degrees / minutes|Change sign|Degrees to radians|"
-            "Copy output to clipboard|Clear input|Clear output|Help|Quit|Output box|"
-            "underlined notice|Quevrin Systems Software|Enter|decimal comma");
-        const QString help = helpText();
-        for (const QString &caption : captions.split(u'|'))
-            QVERIFY2(help.contains(caption), qPrintable(caption));
     }
 
     // Printable bytes only: no control characters, none of the five undefined bytes, and no
@@ -112,6 +101,7 @@ private slots:
         }
     }
 
+    // The build puts the help text, unchanged, beside the program it runs from.
     void liesBesideTheProgram() {
         QFile copy(QStringLiteral(ANGULOR_HELP_BESIDE_PROGRAM));
         QVERIFY2(copy.open(QIODevice::ReadOnly), ANGULOR_HELP_BESIDE_PROGRAM);
