@@ -108,7 +108,7 @@ class Desktop:
     def run(self, *args, timeout=10):
         try:
             return subprocess.run(args, env=self.env, capture_output=True, text=True,
-                                  timeout=timeout)
+                                  errors="replace", timeout=timeout)
         except subprocess.TimeoutExpired:
             return subprocess.CompletedProcess(args, 124, "", f"{args[0]} timed out")
 
@@ -126,7 +126,7 @@ class Desktop:
         return wait_for(f'a window titled "{title}"', probe)[0]
 
     def property(self, window, name):
-        return self.run("xprop", "-len", "16", "-id", window, name).stdout.strip()
+        return self.run("xprop", "-id", window, name).stdout.strip()
 
     def clipboard(self):
         # Under load xclip may give a part of a character: not ready yet, as a failure is.

@@ -39,8 +39,9 @@ def drive(prefix, desktop, processes, workdir):
     wm_class = desktop.property(main, "WM_CLASS")
     if '"angulor"' not in wm_class:
         raise Failure(f"the window's {wm_class} does not match StartupWMClass=angulor")
-    if "_NET_WM_ICON(CARDINAL) =" not in desktop.property(main, "_NET_WM_ICON"):
-        raise Failure("the main window has no icon")
+    # The program's own smallest render, not a stand-in the desktop supplies.
+    if "Icon (16 x 16)" not in desktop.property(main, "_NET_WM_ICON"):
+        raise Failure("the main window has not the program's icon")
 
     desktop.run("xdotool", "windowactivate", "--sync", main)
     # The focus is in the radians field at start; Enter converts.

@@ -165,7 +165,8 @@ class CommandLineTests(unittest.TestCase):
                             (["--to-degrees", "--bogus", "1"], "bogus"),
                             (["1", "--to-degrees"], "'1'"),
                             (["--to-degrees", "--precision"], "precision"),
-                            (["--to-radians", "--precision=10", "1"], "6, 7, 8 or 9"),
+                            (["--to-radians", "--precision=5", "1"], "6, 7, 8 or 9"),
+                            (["--to-degrees", "--precision", "95", "1"], "'95'"),
                             (["--to-radians", "--to-degrees"], "only one"),
                             (["--to-degrees", "--decimal-degrees", "--round-to-minutes"],
                              "only one")):

@@ -150,7 +150,10 @@ private slots:
             codeTexts.insert({m.context, m.source, m.comment});
         QVERIFY(codeTexts.size() > 50);
     }
-    void cleanup() { speak("C"); }
+    void cleanup() {
+        qputenv("LC_ALL", "C.UTF-8");
+        speak("C");
+    }
 
     // The desktop's variables, read in gettext's order.
     void languageFollowsTheDesktop_data() {
@@ -174,7 +177,11 @@ private slots:
         QFETCH(QString, lcAll);
         QFETCH(QString, lcMessages);
         QFETCH(QString, LANG);
-        const QStringList preferred = Language::preferred({LANGUAGE, lcAll, lcMessages, LANG});
+        const std::pair<const char *, QString> desktop[] = {
+            {"LANGUAGE", LANGUAGE}, {"LC_ALL", lcAll}, {"LC_MESSAGES", lcMessages}, {"LANG", LANG}};
+        for (const auto &[name, value] : desktop)
+            qputenv(name, value.toUtf8());
+        const QStringList preferred = Language::preferred(Language::fromProcess());
         QTEST(preferred.join(u' '), "preferred");
         QTEST(Language::chosen(preferred, [](const QString &l) { return Languages.contains(l); }),
               "chosen");
