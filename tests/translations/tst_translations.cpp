@@ -109,12 +109,9 @@ QString misfit(QWidget *control, const QString &text, double scale) {
             : QSizeF(metrics.horizontalAdvance(text), 0);
     if (needed.width() <= room.width() && needed.height() <= room.height() + 0.5)
         return {};
-    return QStringLiteral("%1 \"%2\" needs %3x%4, has %5x%6\n")
-        .arg(control->objectName(), text)
-        .arg(needed.width())
-        .arg(needed.height())
-        .arg(room.width())
-        .arg(room.height());
+    return QString::asprintf("%s \"%s\" needs %gx%g, has %dx%d\n",
+                             qPrintable(control->objectName()), qPrintable(text), needed.width(),
+                             needed.height(), room.width(), room.height());
 }
 
 // Every caption of the window that does not fit its control.
