@@ -129,7 +129,7 @@ class Desktop:
         return self.run("xprop", "-id", window, name).stdout.strip()
 
     def clipboard(self):
-        # Under load xclip may give a part of a character: not ready yet, as a failure is.
+        # Under load xclip may stop inside a character: not ready yet, as a failure is.
         try:
             result = subprocess.run(
                 ["xclip", "-o", "-selection", "clipboard", "-t", "UTF8_STRING"],
