@@ -28,14 +28,13 @@ NOT_HARDENED = "a Debug or sanitizer build is not hardened as a package is"
 DESKTOP_ENTRY = f"share/applications/{APP_ID}.desktop"
 METAINFO = f"share/metainfo/{APP_ID}.metainfo.xml"
 PROGRAM = "lib/angulor/angulor"
-HELP_FILES = [path.name for path in SOURCE_DIR.glob("data/ang_help*.txt")]
 
 EXPECTED_FILES = {
     "bin/angulor", PROGRAM, DESKTOP_ENTRY, METAINFO,
     f"share/icons/hicolor/scalable/apps/{APP_ID}.svg", "share/doc/angulor/copyright",
     "share/doc/angulor/changelog.gz", "share/man/man1/angulor.1.gz",
 } | {f"share/icons/hicolor/{n}x{n}/apps/{APP_ID}.png" for n in ICON_SIZES} | {
-    f"lib/angulor/{name}" for name in HELP_FILES}
+    f"lib/angulor/{path.name}" for path in SOURCE_DIR.glob("data/ang_help*.txt")}
 
 
 def files_under(root):
