@@ -1,8 +1,6 @@
-"""The desktop the installed program is driven on: an X server of its own with a window
-manager, the session bus and the accessibility bus, and ways to find and work its windows.
-
-Shared by the end-to-end test and tools/take-screenshots.
-"""
+"""The desktop the installed program is driven on, shared by the end-to-end test and
+tools/take_screenshots.py: an X server of its own with a window manager, the session bus and
+the accessibility bus, and ways to find and work its windows."""
 
 import os
 import select
@@ -10,7 +8,6 @@ import signal
 import subprocess
 import time
 import shutil
-from pathlib import Path
 
 MAIN_TITLE = "Angulor 4.00"
 HELP_TITLE = "Help for ANG"
@@ -38,26 +35,9 @@ def wait_for(what, probe, timeout=WAIT, interval=0.1):
         time.sleep(interval)
 
 
-def descendants(pid):
-    children = {}
-    for entry in Path("/proc").iterdir():
-        if entry.name.isdigit():
-            try:
-                stat = (entry / "stat").read_text()
-            except OSError:
-                continue
-            ppid = int(stat.rsplit(")", 1)[1].split()[1])
-            children.setdefault(ppid, []).append(int(entry.name))
-    found, queue = [], [pid]
-    while queue:
-        for child in children.get(queue.pop(), []):
-            found.append(child)
-            queue.append(child)
-    return found
-
-
 class Processes:
-    """Everything this test starts, ended together at the end whatever happened."""
+    """Everything this test starts, ended together at the end whatever happened. Each is started
+    in a process group of its own, which the processes it starts share."""
 
     def __init__(self, env):
         self.env = env
@@ -70,11 +50,10 @@ class Processes:
 
     def end_all(self):
         for process in reversed(self.started):
-            for pid in [process.pid] + descendants(process.pid):
-                try:
-                    os.kill(pid, signal.SIGKILL)
-                except ProcessLookupError:
-                    pass
+            try:
+                os.killpg(process.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
             try:
                 process.wait(timeout=5)
             except subprocess.TimeoutExpired:
@@ -105,33 +84,31 @@ class Desktop:
         self.screen = screen
 
     def start(self):
-        read_end, write_end = os.pipe()
-        self.processes.start(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.screen,
-             "-nolisten", "tcp", "-noreset"],
-            pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        display = ":" + read_line_from(read_end, "Xvfb to choose a display")
-        os.close(read_end)
+        display = ":" + self.answer("Xvfb to choose a display", lambda fd: [
+            "Xvfb", "-displayfd", fd, "-screen", "0", self.screen, "-nolisten", "tcp", "-noreset"])
         self.env["DISPLAY"] = display
-
-        read_end, write_end = os.pipe()
-        self.processes.start(
-            ["dbus-daemon", "--session", "--nofork", f"--print-address={write_end}"],
-            pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = read_line_from(read_end, "the session bus")
-        os.close(read_end)
-
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = self.answer("the session bus", lambda fd: [
+            "dbus-daemon", "--session", "--nofork", f"--print-address={fd}"])
         self.processes.start(["openbox", "--sm-disable"],
                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         wait_for("the window manager", lambda: self.run("wmctrl", "-m").returncode == 0)
         log(f"desktop ready on {display}")
 
+    def answer(self, what, command):
+        """Starts command(fd) and reads the first line it writes to the pipe fd."""
+        read_end, write_end = os.pipe()
+        self.processes.start(command(str(write_end)), pass_fds=[write_end],
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        try:
+            return read_line_from(read_end, what)
+        finally:
+            os.close(read_end)
+
     def run(self, *args, timeout=10):
         try:
             return subprocess.run(args, env=self.env, capture_output=True, text=True,
-                                  timeout=timeout)
+                                  errors="replace", timeout=timeout)
         except subprocess.TimeoutExpired:
             return subprocess.CompletedProcess(args, 124, "", f"{args[0]} timed out")
 
@@ -149,16 +126,17 @@ class Desktop:
         return wait_for(f'a window titled "{title}"', probe)[0]
 
     def property(self, window, name):
-        return self.run("xprop", "-len", "16", "-id", window, name).stdout.strip()
+        return self.run("xprop", "-id", window, name).stdout.strip()
 
     def clipboard(self):
+        # Under load xclip may stop inside a character: not ready yet, as a failure is.
         try:
             result = subprocess.run(
                 ["xclip", "-o", "-selection", "clipboard", "-t", "UTF8_STRING"],
                 env=self.env, capture_output=True, timeout=10)
-        except subprocess.TimeoutExpired:
+            return result.stdout.decode() if result.returncode == 0 else None
+        except (subprocess.TimeoutExpired, UnicodeDecodeError):
             return None
-        return result.stdout.decode() if result.returncode == 0 else None
 
     def screenshot(self, path):
         if shutil.which("import"):
@@ -190,44 +168,21 @@ class Accessibility:
             if child is not None:
                 yield from self.walk(child)
 
-    def find(self, role, name, within=None):
+    def find(self, role, name):
         from gi.repository import GLib
 
         self.app.clear_cache()
         try:
-            for node in self.walk(within or self.app):
-                if node.getRole() == role and (name is None or node.name == name):
+            for node in self.walk(self.app):
+                if node.getRole() == role and node.name == name:
                     return node
         except GLib.Error:
             pass  # a widget went away during the walk: the caller looks again
         return None
 
-    def wait_find(self, role, name, within=None):
-        return wait_for(f'{role} "{name}"', lambda: self.find(role, name, within))
-
     def press(self, name):
-        button = self.wait_find(self.pyatspi.ROLE_PUSH_BUTTON, name)
+        button = wait_for(f'the button "{name}"',
+                          lambda: self.find(self.pyatspi.ROLE_PUSH_BUTTON, name))
         action = button.queryAction()
         names = [action.getName(i) for i in range(action.nActions)]
         action.doAction(names.index("Press") if "Press" in names else 0)
-
-    def top_level(self, title):
-        self.app.clear_cache()
-        return next((window for window in self.app if window is not None and window.name == title),
-                    None)
-
-    def text_in_window(self, title):
-        # The role of a top-level window depends on its widget class; its name is its title.
-        frame = wait_for(f'the window "{title}" on the accessibility bus',
-                         lambda: self.top_level(title))
-
-        def text():
-            for role in (self.pyatspi.ROLE_TEXT, self.pyatspi.ROLE_DOCUMENT_TEXT):
-                node = self.find(role, None, frame)
-                if node is not None:
-                    content = node.queryText().getText(0, -1)
-                    if content:
-                        return content
-            return None
-
-        return wait_for(f'the text of "{title}"', text)
