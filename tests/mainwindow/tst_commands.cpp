@@ -33,10 +33,11 @@ class TestCommands : public QObject {
 private slots:
     void initTestCase() { installFontSubstitutes(); }
 
-    // The field, the key ("Num+" on the keypad), the output it gives. Only the release of an
+    // The control, the key ("Num+" on the keypad), the output it gives. Only the release of an
     // Enter whose press the same field received converts: "press" is an Enter pressed in the
-    // field and released in the radians, "release" only the release in the field.
-    void keyInAField_data() {
+    // field and released in the radians, "release" only the release in the field. Enter
+    // presses a focused button, as Space does.
+    void keyInAControl_data() {
         columns<QString, QString, QString>("field", "keys", "output");
         row("radians Return", "txbRadians", "Return", RadiansLine);
         row("radians Shift+Return", "txbRadians", "Shift+Return", RadiansLine);
@@ -47,19 +48,20 @@ private slots:
         row("release without a press: nothing", "txbRadians", "release", "");
         row("pressed in degrees, released in radians: nothing", "txbDegrees", "press", "");
         row("other key: nothing", "txbSeconds", "Esc", "");
+        row("button", "cmdDeg2Rad", "Return", DegreesLine);
     }
-    void keyInAField() {
+    void keyInAControl() {
         QFETCH(QString, field);
         QFETCH(QString, keys);
         LOADED_WINDOW(w);
         w.setFields("1||90|||"); // both conversions have input: the output shows which ran
-        w.field(field)->setFocus();
+        w.get(field)->setFocus();
         if (keys == u"press")
-            QTest::keyPress(w.field(field), Qt::Key_Return);
+            QTest::keyPress(w.get(field), Qt::Key_Return);
         if (keys == u"press" || keys == u"release")
             QTest::keyRelease(w.field("txbRadians"), Qt::Key_Return);
         else
-            QTest::keySequence(w.field(field), QKeySequence(keys));
+            QTest::keySequence(w.get(field), QKeySequence(keys));
         // A tap converts at once: in the same turn of the event loop, with no timer.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
         QTEST(w.output(), "output");

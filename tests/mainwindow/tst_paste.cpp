@@ -74,6 +74,7 @@ private slots:
         columns<QString, QString, QString>("pasted", "after", "message");
         row("south", "43\u00B014'12.5\"S", "43|14|12.5|-", "");
         row("degrees and minutes, minus, comma", "-12\u00B030,5'", "12|30,5||-", "");
+        row("ordinal and primes", "12\u00BA34\u203256\u2033", "12|34|56|", "");
         row("line break after it", "12\u00B030'\r\n", "12|30||", "");
         row("lone carriage return ends it", "1 30\r2", "1|30||", "");
         row("Arabic-Indic digits", "\u0661\u0662 \u0663\u0660\u066B\u0665", "12|30.5||", "");
@@ -83,7 +84,7 @@ private slots:
         row("seconds too long", "1\u00B02'3.4567\"", "1|2|3|-",
             "The pasted seconds are longer than 5 characters.");
         row("plain number", "5.5", "+5.5", "");
-        row("refused text", "12\u00B0x", "+12\u00B0x", "");
+        row("refused text, marks as written", "1\u2033x", "+1\u2033x", "");
     }
     void writtenAngle() {
         QFETCH(QString, pasted);
