@@ -208,6 +208,7 @@ private slots:
         QCOMPARE(w.output(), QString());
     }
 
+    // Each clear button empties its own part and leaves the other.
     void clear_data() {
         columns<QString, QString, QString>("button", "fields", "output");
         row("output", "cmdClear(0)", "1|2|3|4|5|-", "");

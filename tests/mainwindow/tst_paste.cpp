@@ -17,15 +17,14 @@ constexpr Way Ways[] = {Way::CtrlV, Way::ContextMenu, Way::MiddleButton, Way::Dr
 // display offers no such way.
 bool pasteInto(QLineEdit *field, const QString &text, Way way) {
     QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->setText(text);
     field->setFocus();
     field->end(false);
     switch (way) {
     case Way::CtrlV:
-        clipboard->setText(text);
         QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
         break;
     case Way::ContextMenu: {
-        clipboard->setText(text);
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
                                 field->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(field, &event);
@@ -129,7 +128,6 @@ private slots:
         row("field's length first", "txbMinutes", "|", "12.5\r\n", "12.5");
         row("fullwidth digits", "txbRadians", "|", "\uFF11\uFF0E\uFF15", "1.5");
         row("Arabic-Indic digits", "txbToAdd", "|", "\u0661\u066B\u0665", "1.5");
-        row("Persian digits", "txbMinutes", "|", "\u06F1\u06F2", "12");
     }
     void pasteKeepsOneLine() {
         QFETCH(QString, name);
