@@ -233,12 +233,14 @@ private slots:
         const QString r1 = "1,000000 radians = 57° 17' 45\"/";
         const QString d15 = "1,5° 0' 0\" = 0,026180 radians/",
                       d25 = "2,5° 0' 0\" = 0,043633 radians/";
+        const QString r2 = "2,000000 radians = 114° 35' 30\"/";
         row("earlier results and typed lines", "r 1|t note 0.5 and 1.25/|d 1,5",
             r1 + "note 0,5 and 1,25/" + d15);
         row("no points: only the new line", "d 1,5|t a,b/|d 2,5", d15 + "a,b/" + d25);
-        row("points after a comma run", "d 1,5|r 1|d 2,5", d15 + r1 + d25);
-        row("point typed at the start of a clean box", "d 1,5|h 0.5 |d 2,5", "0,5 " + d15 + d25);
-        row("lines removed before the points", "d 1,5|d 2,5|r 1|x|d 1,5", d25 + r1 + d15);
+        row("after a comma run, a line between points", "d 1,5|r 1|t a/|r 2|d 2,5",
+            d15 + r1 + "a/" + r2 + d25);
+        row("point typed above the points", "d 1,5|r 1|h 0.5 |d 2,5", "0,5 " + d15 + r1 + d25);
+        row("line removed before the points", "d 1,5|d 2,5|t 0.5/|x|d 1,5", d25 + "0,5/" + d15);
     }
     void commaModeInPlace() {
         QFETCH(QString, steps);
