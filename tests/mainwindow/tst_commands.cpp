@@ -75,7 +75,6 @@ private slots:
     // repeats of a held key come.
     void heldEnter_data() {
         columns<QString, QString, int>("field", "events", "conversions");
-        row("tap", "txbRadians", "P1 R2", 1);
         row("held, repeats not flagged", "txbRadians", "P1 R5 P5 R6 P6 R7 P7 R9", 1);
         row("held, repeats flagged", "txbRadians", "P1 r5 p5 r6 p6 R9", 1);
         row("two taps, two turns", "txbRadians", "P1 R2 | P3 R4", 2);

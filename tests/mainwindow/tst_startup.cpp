@@ -171,21 +171,6 @@ private slots:
         QCOMPARE(w.focus(), w.get("cmdRad2Deg"));
     }
 
-    // An entry chosen from the list reaches the next conversion, and the caret goes to the
-    // end of the radians.
-    void choosingFromTheList() {
-        LOADED_WINDOW(w);
-        w.field("txbRadians")->setText("1.5");
-        w.field("txbRadians")->setCursorPosition(0);
-        auto *list = w.get<QComboBox>("cboDecimalPlaces");
-        list->setFocus();
-        QTest::keyClick(list, Qt::Key_Up);
-        QCOMPARE(w.focus(), w.field("txbRadians"));
-        QCOMPARE(w.field("txbRadians")->cursorPosition(), 3);
-        w.click("cmdRad2Deg");
-        QCOMPARE(w.field("txbRadians")->text(), "1.50000");
-    }
-
     // A family asked for before its substitutes exist is looked up again once they do.
     void installedFamilyFollowsLaterSubstitutes() {
         const QString missing = QStringLiteral("No Such Family For Angulor");
@@ -197,25 +182,33 @@ private slots:
         QFont::removeSubstitutions(missing);
     }
 
-    // The wheel over the list without the focus changes nothing; with the focus it chooses.
-    void wheelOnThePrecisionList() {
+    // The list takes the wheel only once it has the focus. An entry chosen by wheel or key
+    // reaches the next conversion, and the caret goes to the end of the radians.
+    void choosingFromTheList() {
         LOADED_WINDOW(w);
+        QLineEdit *radians = w.field("txbRadians");
+        radians->setText("1.5");
         auto *list = w.get<QComboBox>("cboDecimalPlaces");
-        const auto turn = [&] {
+        const auto turnDown = [&] {
             QWheelEvent down({5, 5}, list->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton,
                              Qt::NoModifier, Qt::NoScrollPhase, false);
             QSpontaneKeyEvent::setSpontaneous(&down);
             QApplication::sendEvent(list, &down);
         };
-        turn();
+        turnDown();
         QCOMPARE(list->currentIndex(), 2);
-        QCOMPARE(w.window.currentOutputOptions().precision, 7);
-        QCOMPARE(w.focus(), w.field("txbRadians"));
+        QCOMPARE(w.focus(), radians);
+        radians->setCursorPosition(0);
         list->setFocus();
-        turn();
-        QCOMPARE(list->currentIndex(), 3);
+        turnDown();
         QCOMPARE(w.window.currentOutputOptions().precision, 8);
-        QCOMPARE(w.focus(), w.field("txbRadians"));
+        QCOMPARE(w.focus(), radians);
+        QCOMPARE(radians->cursorPosition(), 3);
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Up);
+        QTest::keyClick(list, Qt::Key_Up);
+        w.click("cmdRad2Deg");
+        QCOMPARE(radians->text(), "1.50000");
     }
 
     // Typing an entry's text into the list's box and pressing Enter leaves the precision.
