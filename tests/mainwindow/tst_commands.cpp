@@ -115,75 +115,68 @@ private slots:
     }
 
     // The clicks (options, then the button), the fields before and after, the line added
-    // below earlier output. The button keeps the focus; the output's caret is after the
-    // last character with the last line in view.
+    // below earlier output or "!" and the message shown, the control that then has the focus
+    // (none: the button keeps it). A message sends it to the field at fault, caret at the end;
+    // the output's caret ends a new line, with the line in view.
     void buttonRunsItsOperation_data() {
-        columns<QString, QString, QString, QString>("clicks", "before", "after", "line");
+        columns<QString, QString, QString, QString, QString>("clicks", "before", "after", "line",
+                                                             "focus");
         row("radians to degrees", "cmdRad2Deg", "-1|||||", "-1.000000||57|17|45|-",
-            "-1.000000 radians = -57° 17' 45\"");
+            "-1.000000 radians = -57° 17' 45\"", "");
         row("degrees to radians", "cmdDeg2Rad", "||12|30|15|", "0.218239||12|30|15|",
-            "12° 30' 15\" = 0.218239 radians");
+            "12° 30' 15\" = 0.218239 radians", "");
         row("decimal degrees", "chkDecimal cmdRad2Deg", "1|||||", "1.000000||57|17|45|",
-            "1.000000 radians = 57.29578°");
+            "1.000000 radians = 57.29578°", "");
         row("decimal minutes", "chkDecimal optDecMinutes cmdRad2Deg", "1|||||",
-            "1.000000||57|17|45|", "1.000000 radians = 57°17.747'");
+            "1.000000||57|17|45|", "1.000000 radians = 57°17.747'", "");
         row("rounded to minutes", "chkRoundToMinutes cmdRad2Deg", "1|||||", "1.000000||57|18||",
-            "1.000000 radians = 57°18'");
-        row("add", "cmdPlusMinus(0)", "1.5|2||||", "3.500000|2||||",
-            "(1.5 + 2) mod 2pi = 3.500000");
-        row("add without a line", "chkShowPlusMinus cmdPlusMinus(0)", "1.5|2||||", "3.500000|2||||",
+            "1.000000 radians = 57°18'", "");
+        row("add", "cmdPlusMinus(0)", "1.5|2||||", "3.500000|2||||", "(1.5 + 2) mod 2pi = 3.500000",
             "");
+        row("add without a line", "chkShowPlusMinus cmdPlusMinus(0)", "1.5|2||||", "3.500000|2||||",
+            "", "");
         row("subtract", "cmdPlusMinus(1)", "1|2||||", "5.283185|2||||",
-            "(1 - 2) mod 2pi = 5.283185");
-        row("arrow moves radians", "cmdPlusMinus(2)", "1.5|9||||", "|1.5||||", "");
+            "(1 - 2) mod 2pi = 5.283185", "");
+        row("arrow moves radians", "cmdPlusMinus(2)", "1.5|9||||", "|1.5||||", "", "");
+        row("radians out of range", "cmdRad2Deg", "6.2833|||||", "6.2833|||||",
+            "!Radians out of range", "txbRadians");
+        row("invalid input: the button keeps the focus", "cmdDeg2Rad", "||1e3|||", "||1e3|0|0|",
+            "!Invalid input for degrees, minutes or seconds.", "");
+        row("degrees out of range", "cmdDeg2Rad", "||360.5|||", "||360.5|0|0|",
+            "!Degrees out of range", "txbDegrees");
+        row("minutes out of range", "cmdDeg2Rad", "||1|60||", "||1|60|0|", "!Minutes out of range",
+            "txbMinutes");
+        row("seconds out of range", "cmdDeg2Rad", "||1|1|59.5|", "||1|1|59.5|",
+            "!Seconds out of range", "txbSeconds");
+        row("value to add out of range", "cmdPlusMinus(1)", "1|7||||", "1|7||||",
+            "!Second value out of range", "txbToAdd");
     }
     void buttonRunsItsOperation() {
         QFETCH(QString, clicks);
         QFETCH(QString, before);
         QFETCH(QString, line);
+        QFETCH(QString, focus);
         LOADED_WINDOW(w);
         w.outputBox()->setPlainText(Earlier);
         w.setFields(before);
-        w.click(clicks);
-        QTEST(w.fields(), "after");
-        QCOMPARE(w.output(), Earlier + (line.isEmpty() ? line : line + u'\n'));
-        QCOMPARE(w.focus(), w.get(clicks.section(u' ', -1)));
-        QPlainTextEdit *output = w.outputBox();
-        if (!line.isEmpty()) {
-            QCOMPARE(output->textCursor().position(), output->document()->characterCount() - 1);
-            QVERIFY(output->viewport()->rect().contains(output->cursorRect()));
-        }
-        QVERIFY(w.fake.messages.shown.isEmpty());
-    }
-
-    // The button, the fields, the message, where the focus goes: to the field at fault, with
-    // the caret at its end.
-    void messages_data() {
-        columns<QString, QString, QString, QString>("button", "before", "text", "focus");
-        row("radians", "cmdRad2Deg", "6.2833|||||", "Radians out of range", "txbRadians");
-        row("invalid: the button keeps it", "cmdDeg2Rad", "||1e3|||",
-            "Invalid input for degrees, minutes or seconds.", "cmdDeg2Rad");
-        row("degrees", "cmdDeg2Rad", "||360.5|||", "Degrees out of range", "txbDegrees");
-        row("minutes", "cmdDeg2Rad", "||1|60||", "Minutes out of range", "txbMinutes");
-        row("seconds", "cmdDeg2Rad", "||1|1|59.5|", "Seconds out of range", "txbSeconds");
-        row("value to add", "cmdPlusMinus(1)", "1|7||||", "Second value out of range", "txbToAdd");
-    }
-    void messages() {
-        QFETCH(QString, button);
-        QFETCH(QString, before);
-        QFETCH(QString, focus);
-        LOADED_WINDOW(w);
-        w.setFields(before);
         for (const char *name : FieldNames)
             w.field(name)->setCursorPosition(0);
-        w.click(button);
-        QCOMPARE(w.fake.messages.shown.size(), 1);
-        QTEST(w.fake.messages.shown[0].text, "text");
-        QCOMPARE(w.output(), QString());
-        QCOMPARE(w.focus(), w.get(focus));
+        w.click(clicks);
+        QTEST(w.fields(), "after");
+        const bool message = line.startsWith(u'!');
+        QCOMPARE(w.fake.messages.shown.size(), message ? 1 : 0);
+        if (message)
+            QCOMPARE(w.fake.messages.shown[0].text, line.mid(1));
+        QCOMPARE(w.output(), Earlier + (message || line.isEmpty() ? QString() : line + u'\n'));
+        QCOMPARE(w.focus(), w.get(focus.isEmpty() ? clicks.section(u' ', -1) : focus));
         if (auto *field = qobject_cast<QLineEdit *>(w.focus())) {
             QCOMPARE(field->cursorPosition(), field->text().size());
             QVERIFY(!field->hasSelectedText());
+        }
+        QPlainTextEdit *output = w.outputBox();
+        if (!message && !line.isEmpty()) {
+            QCOMPARE(output->textCursor().position(), output->document()->characterCount() - 1);
+            QVERIFY(output->viewport()->rect().contains(output->cursorRect()));
         }
     }
 
