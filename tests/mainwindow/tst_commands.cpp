@@ -339,7 +339,8 @@ private slots:
         }
     }
 
-    // The maker's notice is a link to the site: by mouse, keyboard and accessibility action.
+    // The maker's notice is a link to the site, by mouse and by accessibility action; a failed
+    // launch says so in the notice's own words.
     void noticeOpensSite() {
         LOADED_WINDOW(m);
         auto *notice = m.get<QLabel>("lblCopyright");
@@ -351,14 +352,7 @@ private slots:
         QTest::mouseClick(notice, Qt::LeftButton);
         QCOMPARE(m.fake.web.opened, QStringList({SiteURL, SiteURL}));
         QCOMPARE(m.fake.messages.shown.size(), 1); // only for the failed launch
-        QCOMPARE(m.fake.messages.shown[0].title, QStringLiteral("Cannot launch web browser"));
         QVERIFY(m.fake.messages.shown[0].text.contains("File extension")); // the notice's own
-        QCOMPARE(m.fake.messages.shown[0].icon, MessageIcon::Exclamation);
-        // From the keyboard too: Enter and Space open it like a click.
-        notice->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(notice, Qt::Key_Return);
-        QTest::keyClick(notice, Qt::Key_Space);
-        QCOMPARE(m.fake.web.opened.size(), 4);
     }
 };
 
