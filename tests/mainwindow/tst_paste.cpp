@@ -71,10 +71,8 @@ private slots:
     // message.
     void writtenAngle_data() {
         columns<QString, QString, QString>("pasted", "after", "message");
-        row("south", "43\u00B014'12.5\"S", "43|14|12.5|-", "");
         row("degrees and minutes, minus, comma", "-12\u00B030,5'", "12|30,5||-", "");
         row("ordinal and primes", "12\u00BA34\u203256\u2033", "12|34|56|", "");
-        row("line break after it", "12\u00B030'\r\n", "12|30||", "");
         row("lone carriage return ends it", "1 30\r2", "1|30||", "");
         row("Arabic-Indic digits", "\u0661\u0662 \u0663\u0660\u066B\u0665", "12|30.5||", "");
         row("degrees at the limit", "12345678\u00B0", "12345678|||", "");
@@ -121,7 +119,6 @@ private slots:
     // Field, its text with the caret at "|", the clipboard, the text after the paste.
     void pasteKeepsOneLine_data() {
         columns<QString, QString, QString, QString>("name", "before", "clipboard", "after");
-        row("first line kept", "txbRadians", "|", "1\n2", "1");
         row("control character dropped", "txbSeconds", "|", QChar(1) + QString(" 5"), " 5");
         row("text after the caret stays", "txbToAdd", "ab|cd", "1\n2", "ab1cd");
         row("pasted text that repeats the field", "txbRadians", "a|1b", "1\n2", "a11b");

@@ -3,7 +3,6 @@
 #include "LoadedWindow.h"
 #include "SpecifySoftware.h"
 
-#include <QAccessible>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -53,9 +52,7 @@ private slots:
         QCOMPARE(SpecifySoftware::versionText(4, 12), "4.120"); // no leading zero on the minor
         QCOMPARE(SpecifySoftware::versionText(10, 5), "10.50");
         // A screen reader says what the sign caption is.
-        QCOMPARE(
-            QAccessible::queryAccessibleInterface(w.get("lblSign"))->text(QAccessible::Description),
-            "Sign of the angle");
+        QCOMPARE(w.get("lblSign")->accessibleDescription(), "Sign of the angle");
     }
 
     // Accessible name (only where the control has no caption), font (0 points: size left as
