@@ -38,7 +38,7 @@ private slots:
     // field and released in the radians, "release" only the release in the field. Enter
     // presses a focused button, as Space does.
     void keyInAControl_data() {
-        columns<QString, QString, QString>("field", "keys", "output");
+        columns<QString, QString, QString>("control", "keys", "output");
         row("radians Return", "txbRadians", "Return", RadiansLine);
         row("radians Shift+Return", "txbRadians", "Shift+Return", RadiansLine);
         row("degrees Return", "txbDegrees", "Return", DegreesLine);
@@ -51,17 +51,17 @@ private slots:
         row("button", "cmdDeg2Rad", "Return", DegreesLine);
     }
     void keyInAControl() {
-        QFETCH(QString, field);
+        QFETCH(QString, control);
         QFETCH(QString, keys);
         LOADED_WINDOW(w);
         w.setFields("1||90|||"); // both conversions have input: the output shows which ran
-        w.get(field)->setFocus();
+        w.get(control)->setFocus();
         if (keys == u"press")
-            QTest::keyPress(w.get(field), Qt::Key_Return);
+            QTest::keyPress(w.get(control), Qt::Key_Return);
         if (keys == u"press" || keys == u"release")
             QTest::keyRelease(w.field("txbRadians"), Qt::Key_Return);
         else
-            QTest::keySequence(w.get(field), QKeySequence(keys));
+            QTest::keySequence(w.get(control), QKeySequence(keys));
         // A tap converts at once: in the same turn of the event loop, with no timer.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
         QTEST(w.output(), "output");
@@ -207,10 +207,10 @@ private slots:
     // last step's lines that held no point keep their layout, and one undo takes it back.
     void commaModeInPlace_data() {
         columns<QString, QString>("steps", "output");
-        const QString r1 = "1,000000 radians = 57° 17' 45\"/";
+        const QString r1 = "1,000000 radians = 57° 17' 45\"/",
+                      r2 = "2,000000 radians = 114° 35' 30\"/";
         const QString d15 = "1,5° 0' 0\" = 0,026180 radians/",
                       d25 = "2,5° 0' 0\" = 0,043633 radians/";
-        const QString r2 = "2,000000 radians = 114° 35' 30\"/";
         row("earlier results and typed lines", "r 1|t note 0.5 and 1.25/|d 1,5",
             r1 + "note 0,5 and 1,25/" + d15);
         row("no points: only the new line", "d 1,5|t a,b/|d 2,5", d15 + "a,b/" + d25);
