@@ -1,4 +1,5 @@
 #include "DataTable.h"
+#include "FontSubstitutes.h"
 #include "LoadedWindow.h"
 
 #include <QClipboard>
@@ -9,27 +10,21 @@
 namespace {
 
 // Every way a text comes into a field at once.
-enum class Way { CtrlV, ShiftInsert, ContextMenu, MiddleButton, Drop };
-constexpr Way Ways[] = {Way::CtrlV, Way::ShiftInsert, Way::ContextMenu, Way::MiddleButton,
-                        Way::Drop};
+enum class Way { CtrlV, ContextMenu, MiddleButton, Drop };
+constexpr Way Ways[] = {Way::CtrlV, Way::ContextMenu, Way::MiddleButton, Way::Drop};
 
 // Puts `text` into `field` the given way, with the field's caret at its end; false when this
 // display offers no such way.
 bool pasteInto(QLineEdit *field, const QString &text, Way way) {
     QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->setText(text);
     field->setFocus();
     field->end(false);
     switch (way) {
     case Way::CtrlV:
-        clipboard->setText(text);
         QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
         break;
-    case Way::ShiftInsert:
-        clipboard->setText(text);
-        QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier);
-        break;
     case Way::ContextMenu: {
-        clipboard->setText(text);
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
                                 field->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(field, &event);
@@ -69,20 +64,16 @@ const char *const AngleFields[] = {"txbDegrees", "txbMinutes", "txbSeconds"};
 class TestPaste : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { installFontSubstitutes(); }
+
     // The text pasted into degrees, minutes and seconds where 1, 2, 3 were typed, with the sign
-    // "-"; then
-    // degrees|minutes|seconds|sign, or "+X" for X put in as text at the caret; the message.
+    // "-"; then degrees|minutes|seconds|sign, or "+X" for X put in as text at the caret; the
+    // message.
     void writtenAngle_data() {
         columns<QString, QString, QString>("pasted", "after", "message");
-        row("marks and north", "43\u00B014'12.5\"N", "43|14|12.5|", "");
-        row("south", "43\u00B014'12.5\"S", "43|14|12.5|-", "");
-        row("blanks alone", "12 34 56.7", "12|34|56.7|", "");
         row("degrees and minutes, minus, comma", "-12\u00B030,5'", "12|30,5||-", "");
-        row("primes", "12\u00B034\u203256\u2033", "12|34|56|", "");
-        row("ordinal for the degree mark", "007\u00BA", "007|||", "");
-        row("colons", "12:34:56.7", "12|34|56.7|", "");
-        row("line break after it", "12\u00B030'\r\n", "12|30||", "");
-        row("fullwidth digits", "\uFF11\uFF12\u00B0\uFF13\uFF10\uFF0E\uFF15'", "12|30.5||", "");
+        row("ordinal and primes", "12\u00BA34\u203256\u2033", "12|34|56|", "");
+        row("lone carriage return ends it", "1 30\r2", "1|30||", "");
         row("Arabic-Indic digits", "\u0661\u0662 \u0663\u0660\u066B\u0665", "12|30.5||", "");
         row("degrees at the limit", "12345678\u00B0", "12345678|||", "");
         row("degrees too long", "123456789\u00B0 1'", "1|2|3|-",
@@ -90,8 +81,7 @@ private slots:
         row("seconds too long", "1\u00B02'3.4567\"", "1|2|3|-",
             "The pasted seconds are longer than 5 characters.");
         row("plain number", "5.5", "+5.5", "");
-        row("refused text", "12\u00B0x", "+12\u00B0x", "");
-        row("tab ends it", "1\t2", "+1", "");
+        row("refused text, marks as written", "1\u2033x", "+1\u2033x", "");
     }
     void writtenAngle() {
         QFETCH(QString, pasted);
@@ -129,19 +119,12 @@ private slots:
     // Field, its text with the caret at "|", the clipboard, the text after the paste.
     void pasteKeepsOneLine_data() {
         columns<QString, QString, QString, QString>("name", "before", "clipboard", "after");
-        row("trailing CR LF dropped", "txbDegrees", "|", "12.5\r\n", "12.5");
-        row("first line kept", "txbRadians", "|", "1\n2", "1");
         row("control character dropped", "txbSeconds", "|", QChar(1) + QString(" 5"), " 5");
         row("text after the caret stays", "txbToAdd", "ab|cd", "1\n2", "ab1cd");
         row("pasted text that repeats the field", "txbRadians", "a|1b", "1\n2", "a11b");
         row("field's length first", "txbMinutes", "|", "12.5\r\n", "12.5");
-        row("plain paste as it was", "txbRadians", "1|", "2.5", "12.5");
-        row("tab ends it", "txbRadians", "|", "1\t2", "1");
-        row("leading blank lines skipped", "txbToAdd", "|", "\r\n  \n\n1.5\n2", "1.5");
-        row("all blank", "txbRadians", "|", "\n\n", "");
         row("fullwidth digits", "txbRadians", "|", "\uFF11\uFF0E\uFF15", "1.5");
         row("Arabic-Indic digits", "txbToAdd", "|", "\u0661\u066B\u0665", "1.5");
-        row("Persian digits", "txbMinutes", "|", "\u06F1\u06F2", "12");
     }
     void pasteKeepsOneLine() {
         QFETCH(QString, name);
@@ -168,8 +151,5 @@ private slots:
     }
 };
 
-QObject *newTestPaste() {
-    return new TestPaste;
-}
-
+QTEST_MAIN(TestPaste)
 #include "tst_paste.moc"
