@@ -37,7 +37,7 @@ struct Outcome {
     std::string seconds;
     std::string sign;
     std::string output;
-    std::string message; // "text | title", empty when none
+    std::string message; // "text | title | icon[ | focus]", empty when none
     std::string open;    // the open point that stopped the model; empty when it decided all
 };
 

@@ -23,9 +23,8 @@ std::string toStd(const QString &text) {
 
 // "text | title | icon | focus", or empty when there is no message.
 QString describe(const std::optional<Message> &message) {
-    if (!message) {
+    if (!message)
         return {};
-    }
     static const char *const icons[] = {"none", "information", "exclamation"};
     static const char *const fields[] = {"none",    "radians", "toAdd",
                                          "degrees", "minutes", "seconds"};
@@ -57,15 +56,8 @@ QString withLineBreak(const QString &line) {
 }
 
 const QString RadOut = "Radians out of range | Radians to degrees | information | radians";
-const QString Invalid =
-    "Invalid input for degrees, minutes or seconds. | Degrees to radians | exclamation | none";
-const QString DegOut = "Degrees out of range | Degrees to radians | information | degrees";
-const QString MinOut = "Minutes out of range | Degrees to radians | information | minutes";
-const QString SecOut = "Seconds out of range | Degrees to radians | information | seconds";
-const QString AddRadOut = "Radians out of range | Add | information | radians";
 const QString SubRadOut = "Radians out of range | Subtract' | information | radians";
 const QString AddSecondOut = "Second value out of range | Add | information | toAdd";
-const QString SubSecondOut = "Second value out of range | Subtract' | information | toAdd";
 } // namespace
 
 class TestAngles : public QObject {
@@ -212,8 +204,8 @@ private slots:
               "text");
     }
 
-    // dms: the degrees, minutes, seconds fields and the sign label afterwards. The radians field
-    // shows the text the line begins with, or keeps what was typed when there is no line.
+    // Where the exact model steps aside: the minutes at the degree nudge, and a value too large
+    // for a double with its message's icon and focus. dms: the fields and the sign label after.
     void radiansToDegrees_data() {
         columns<QString, QString, QString, QString, QString>("input", "options", "dms", "line",
                                                              "message");
@@ -221,11 +213,6 @@ private slots:
                       const char *line, const QString &message = {}) {
             ::row(name, QString(input), QString(options), QString(dms), QString(line), message);
         };
-        row("one radian", "1", "", "57 17 45 ", "1.000000 radians = 57° 17' 45\"");
-        row("nudged minutes round to zero", "6.2832", "decimal minutes", "360 0 0 ",
-            "6.283185 radians = 360°0.000'");
-        row("nudged minutes at precision 8", "3.14159265", "p8 decimal minutes", "180 0 0 ",
-            "3.1415927 radians = 180°0.0000'");
         row("nudged minutes below zero", "0.069813", "decimal minutes", "4 0 0 ",
             "0.069813 radians = 3°59.999'");
         row("minutes rounding to 60 carry", "6.2831822972", "p5 decimal minutes", "359 59 59 ",
@@ -243,40 +230,6 @@ private slots:
         QCOMPARE(toQ(out.radians), line.isEmpty() ? input : line.section(' ', 0, 0));
         QTEST(toQ(out.degrees + " " + out.minutes + " " + out.seconds + " " + out.sign), "dms");
         QCOMPARE(toQ(result.append), withLineBreak(line));
-        QCOMPARE(result.outputToComma, false);
-        QTEST(describe(result.message), "message");
-    }
-
-    // typed: degrees|minutes|seconds|sign; after: the three fields afterwards. The radians field
-    // shows the value the line ends with, and a line with commas rewrites the earlier output.
-    void degreesToRadians_data() {
-        columns<QString, QString, QString, QString>("typed", "after", "line", "message");
-        auto row = [](const char *name, const char *typed, const char *after, const char *line,
-                      const QString &message = {}) {
-            ::row(name, QString(typed), QString(after), QString(line), message);
-        };
-        row("example b, comma mode", "1,5|||", "1,5|0|0", "1,5° 0' 0\" = 0,026180 radians");
-        row("full turn with minutes", "360|1|0|", "360|1|0", "", DegOut);
-        row("59.5 minutes", "0|59.5||", "0|59.5|0", "", MinOut);
-        row("60 seconds", "0|0|60|", "0|0|60", "", SecOut);
-        row("invalid comes before range", "400|60|x|", "400|60|x", "", Invalid);
-    }
-    void degreesToRadians() {
-        QFETCH(QString, typed);
-        QFETCH(QString, line);
-        const auto field = typed.split('|');
-        Fields fields;
-        fields.degrees = toStd(field[0]);
-        fields.minutes = toStd(field[1]);
-        fields.seconds = toStd(field[2]);
-        fields.sign = toStd(field[3]);
-        const auto result = Operations::degreesToRadians(fields, {});
-        const auto &out = result.fields;
-        QTEST(toQ(out.degrees + "|" + out.minutes + "|" + out.seconds), "after");
-        QCOMPARE(toQ(out.radians), line.section(' ', -2, -2));
-        const QString earlier = line.contains(',') ? "earlier,\r\n" : "earlier.\r\n";
-        QCOMPARE(toQ(applyToOutput("earlier.\r\n", result)), earlier + withLineBreak(line));
-        QCOMPARE(toQ(out.sign), field[3]);
         QTEST(describe(result.message), "message");
     }
 
@@ -294,7 +247,9 @@ private slots:
         QTEST(toQ(Paste::firstLine(toStd(pasted))), "line");
     }
 
-    // index 0 adds, 1 subtracts, 2 is the arrow; typed and after: radians|toAdd.
+    // What the exact model leaves aside: the arrow, a button out of range, a value too large for
+    // a double, the written full turn. index 0 adds, 1 subtracts, 2 is the arrow; typed and
+    // after: radians|toAdd.
     void plusMinus_data() {
         columns<int, QString, QString, QString, QString, QString>("index", "typed", "options",
                                                                   "after", "line", "message");
@@ -303,19 +258,11 @@ private slots:
             ::row(name, index, QString(typed), QString(options), QString(after), QString(line),
                   message);
         };
-        row("add", 0, "1.5|2", "3.500000|2", "(1.5 + 2) mod 2pi = 3.500000");
-        row("rounded above the full turn", 0, "6.2831853|0", "0.0000|0",
-            "(6.2832 + 0) mod 2pi = 0.0000", {}, "p5");
         row("written full turn read back as the full turn", 0, "-6.2832|6.2832", "0.0000|6.2832",
             "(-6.2832 + 6.2832) mod 2pi = 0.0000", {}, "p5");
-        row("snapped at more decimals", 1, "6.2832|1", "5.283185|1",
-            "(6.283185 - 1) mod 2pi = 5.283185");
-        row("first value out of range", 0, "6.28321|1", "6.28321|1", "", AddRadOut);
         row("first value too large for a double", 1, "1e999|1", "1e999|1", "", SubRadOut);
-        row("second value out of range", 1, "1.50|-7", "1.5|-7", "", SubSecondOut);
         row("second value too large for a double", 0, "1|9e999", "1|9e999", "", AddSecondOut);
         row("arrow moves the first value", 2, "1.5|2", "|1.5", "");
-        row("arrow with nothing typed", 2, "|2", "|", "");
         row("no such button", 3, "1|2", "1|2", "");
     }
     void plusMinus() {
@@ -326,10 +273,8 @@ private slots:
         Fields fields;
         fields.radians = toStd(typed.section('|', 0, 0));
         fields.toAdd = toStd(typed.section('|', 1));
-        fields.degrees = "12";
         const auto result = Operations::plusMinus(index, fields, optionsFrom(options));
         QTEST(toQ(result.fields.radians + "|" + result.fields.toAdd), "after");
-        QCOMPARE(toQ(result.fields.degrees), QString("12"));
         QCOMPARE(toQ(result.append), withLineBreak(line));
         QTEST(describe(result.message), "message");
     }
