@@ -24,9 +24,8 @@ struct Open : std::runtime_error {
 const Q Half = Q(1) / 2;
 
 Q powerOf10(long long n) {
-    cpp_int p = 1;
-    for (long long i = 0; i < (n < 0 ? -n : n); ++i)
-        p *= 10;
+    const cpp_int p =
+        boost::multiprecision::pow(cpp_int(10), static_cast<unsigned>(n < 0 ? -n : n));
     return n < 0 ? Q(cpp_int(1), p) : Q(p);
 }
 
@@ -255,17 +254,6 @@ long long roundWhole(double value) {
     return wholePart(Round(value, 0));
 }
 
-void carry(Units &u) { // seconds first, then minutes
-    if (u.sec == 60) {
-        u.sec = 0;
-        ++u.min;
-    }
-    if (u.min == 60) {
-        u.min = 0;
-        ++u.deg;
-    }
-}
-
 double toDegrees(double radians) {
     return multiply(divide(radians, FullTurn), 360); // divide first, then multiply
 }
@@ -282,34 +270,31 @@ Units fieldUnits(double x, bool roundToMinutes) {
         u.min = wholePart(m);
         u.sec = roundWhole(multiply(subtract(m, static_cast<double>(u.min)), 60));
     }
-    carry(u);
+    // Seconds carry first, then minutes; each unit reaches at most 60.
+    u.min += u.sec / 60;
+    u.sec %= 60;
+    u.deg += u.min / 60;
+    u.min %= 60;
     return u;
 }
 
 std::string Rad2DegMin(double radians) { // (x, false, false, true, false)
-    const bool negative = radians < 0;
-    const double r = std::fabs(radians);
-    const double d = toDegrees(r);
+    const double d = toDegrees(std::fabs(radians));
     long long wd = wholePart(add(d, DegreeNudge));
     long long wm = roundWhole(multiply(subtract(d, static_cast<double>(wd)), 60));
-    if (wm == 60) {
-        if (wd == 359) {
-            wm = 59;
-        } else {
-            wm = 0;
-            ++wd;
-        }
+    if (wm == 60 && wd == 359) {
+        wm = 59;
+    } else if (wm == 60) {
+        wm = 0;
+        ++wd;
     }
-    const std::string text = std::to_string(wd) + "\u00B0" + std::to_string(wm) + "'";
-    return negative ? "-" + text : text;
+    return (radians < 0 ? "-" : "") + std::to_string(wd) + "\u00B0" + std::to_string(wm) + "'";
 }
 
 std::string Rad2DegMinSec(double radians) { // (x, true)
-    const bool negative = radians < 0;
     const Units u = fieldUnits(std::fabs(radians), false);
-    const std::string text = std::to_string(u.deg) + "\u00B0 " + std::to_string(u.min) + "' " +
-                             std::to_string(u.sec) + "\"";
-    return negative ? "-" + text : text;
+    return (radians < 0 ? "-" : "") + std::to_string(u.deg) + "\u00B0 " + std::to_string(u.min) +
+           "' " + std::to_string(u.sec) + "\"";
 }
 
 std::string decimalMinutes(double x, int decimals, bool comma) {

@@ -81,17 +81,14 @@ Verdict compare(Operation operation, const ExactModel::Case &in) {
 std::string describe(Operation operation, const ExactModel::Case &in) {
     static const char *const names[] = {"radians to degrees", "degrees to radians", "add",
                                         "subtract"};
-    std::string options = "P=" + std::to_string(in.precision);
-    if (in.decimalOutput)
-        options += in.decimalMinutes ? ", decimal minutes" : ", decimal degrees";
-    if (in.roundToMinutes)
-        options += ", round to minutes";
-    if (!in.showPlusMinus)
-        options += ", no +/- log";
-    return std::string(names[static_cast<int>(operation)]) + " (" + options + "): radians " +
-           quoted(in.radians) + ", toAdd " + quoted(in.toAdd) + ", degrees " + quoted(in.degrees) +
-           ", minutes " + quoted(in.minutes) + ", seconds " + quoted(in.seconds) + ", sign " +
-           quoted(in.sign);
+    const char *output = !in.decimalOutput   ? ""
+                         : in.decimalMinutes ? ", decimal minutes"
+                                             : ", decimal degrees";
+    return std::string(names[static_cast<int>(operation)]) + " (P=" + std::to_string(in.precision) +
+           output + (in.roundToMinutes ? ", round to minutes" : "") +
+           (in.showPlusMinus ? "" : ", no +/- log") + "): radians " + quoted(in.radians) +
+           ", toAdd " + quoted(in.toAdd) + ", degrees " + quoted(in.degrees) + ", minutes " +
+           quoted(in.minutes) + ", seconds " + quoted(in.seconds) + ", sign " + quoted(in.sign);
 }
 
 } // namespace ModelComparison

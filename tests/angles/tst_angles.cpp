@@ -47,14 +47,6 @@ OutputOptions optionsFrom(const QString &words) {
     return options;
 }
 
-double angleInRadians(double degrees, double minutes, double seconds) {
-    return (degrees + minutes / 60 + seconds / 3600) / 360 * Rad2Deg::FullTurn;
-}
-
-QString withLineBreak(const QString &line) {
-    return line.isEmpty() ? line : line + "\r\n";
-}
-
 const QString RadOut = "Radians out of range | Radians to degrees | information | radians";
 const QString SubRadOut = "Radians out of range | Subtract' | information | radians";
 const QString AddSecondOut = "Second value out of range | Add | information | toAdd";
@@ -69,9 +61,6 @@ private slots:
         row("blanks, tabs, line feeds anywhere", " 1\n .\t5 ", 1.5);
         row("blank after the sign", "- 2", -2.0);
         row("comma ends it", "1,5", 1.0);
-        row("trailing text ignored", "1.5xyz", 1.5);
-        row("plus and bare fraction", "+.5", 0.5);
-        row("negative exponent", "1E-2", 0.01);
         row("exponent without digits", "1e", 1.0);
         row("exponent sign without digits", "1e+x", 1.0);
         row("correctly rounded", "9007199254740993", 9007199254740992.0);
@@ -146,12 +135,9 @@ private slots:
 
     void fixedResult_data() {
         columns<double, int, bool, QString>("value", "decimals", "comma", "text");
-        row("comma mode", 0.5, 4, true, "0,5000");
         row("binary half to even", 0.03125, 4, false, "0.0312");
-        row("no decimals", 1.5, 0, false, "2");
         row("negative zero has no sign", -0.0, 5, false, "0.00000");
         row("negative rounding to zero has no sign", -0.0000001, 5, false, "0.00000");
-        row("no exponent for large values", 1e21, 2, false, "1000000000000000000000.00");
     }
     void fixedResult() {
         QFETCH(double, value);
@@ -162,8 +148,6 @@ private slots:
 
     void plain_data() {
         columns<double, QString>("value", "text");
-        row("negative below one", -0.5, "-.5");
-        row("negative zero", -0.0, "0");
         row("small, no exponent", 0.000001, ".000001");
         row("15 significant digits", 0.1 + 0.2, ".3");
         row("rounded up at 15 digits", 2.0 / 3, ".666666666666667");
@@ -181,16 +165,13 @@ private slots:
         columns<double, QString, QString>("radians", "flags", "text");
         row("negative refused", -0.5, "", "");
         row("blank before minutes", 1.0, "blank neg", "57° 18'");
-        row("stays below a full turn", 6.2831, "neg", "359°59'");
         row("allowed to reach 360", 6.2831, "neg 360", "360°0'");
         row("zero minutes omitted", 6.2831, "omit neg 360", "360°");
         row("above a full turn refused", 6.2832, "neg 360", "");
         row("not a number refused", std::nan(""), "neg 360", "");
         row("dms negative refused", -1.0, "dms", "");
         row("dms negative zero is zero", -0.0, "dms", "0° 0' 0\"");
-        row("dms seconds carry into minutes", angleInRadians(10, 58, 59.6), "dms", "10° 59' 0\"");
-        row("dms seconds carry into degrees", angleInRadians(10, 59, 59.6), "dms", "11° 0' 0\"");
-        row("dms beyond 16-bit degrees refused", angleInRadians(32768, 0, 0), "dms", "");
+        row("dms beyond 16-bit degrees refused", 32768 / 360.0 * Rad2Deg::FullTurn, "dms", "");
         row("dms infinity refused", Inf, "dms", "");
     }
     void rad2Deg() {
@@ -202,35 +183,6 @@ private slots:
                                                               flags.contains("blank"), negative,
                                                               flags.contains("360"))),
               "text");
-    }
-
-    // Where the exact model steps aside: the minutes at the degree nudge, and a value too large
-    // for a double with its message's icon and focus. dms: the fields and the sign label after.
-    void radiansToDegrees_data() {
-        columns<QString, QString, QString, QString, QString>("input", "options", "dms", "line",
-                                                             "message");
-        auto row = [](const char *name, const char *input, const char *options, const char *dms,
-                      const char *line, const QString &message = {}) {
-            ::row(name, QString(input), QString(options), QString(dms), QString(line), message);
-        };
-        row("nudged minutes below zero", "0.069813", "decimal minutes", "4 0 0 ",
-            "0.069813 radians = 3°59.999'");
-        row("minutes rounding to 60 carry", "6.2831822972", "p5 decimal minutes", "359 59 59 ",
-            "6.2832 radians = 360°0.0'");
-        row("too large for a double", "1e999", "", "   ", "", RadOut);
-    }
-    void radiansToDegrees() {
-        QFETCH(QString, input);
-        QFETCH(QString, options);
-        QFETCH(QString, line);
-        Fields fields;
-        fields.radians = toStd(input);
-        const auto result = Operations::radiansToDegrees(fields, optionsFrom(options));
-        const auto &out = result.fields;
-        QCOMPARE(toQ(out.radians), line.isEmpty() ? input : line.section(' ', 0, 0));
-        QTEST(toQ(out.degrees + " " + out.minutes + " " + out.seconds + " " + out.sign), "dms");
-        QCOMPARE(toQ(result.append), withLineBreak(line));
-        QTEST(describe(result.message), "message");
     }
 
     // The line of a pasted text that counts: its first line that is not blank.
@@ -247,35 +199,45 @@ private slots:
         QTEST(toQ(Paste::firstLine(toStd(pasted))), "line");
     }
 
-    // What the exact model leaves aside: the arrow, a button out of range, a value too large for
-    // a double, the written full turn. index 0 adds, 1 subtracts, 2 is the arrow; typed and
-    // after: radians|toAdd.
-    void plusMinus_data() {
-        columns<int, QString, QString, QString, QString, QString>("index", "typed", "options",
+    // Where the exact model steps aside (the minutes at the degree nudge, a value too large for
+    // a double, the written full turn) or has no say (the arrow, a button out of range), with
+    // the message's icon and focus. button -1 converts to degrees, 0 adds, 1 subtracts, 2 is the
+    // arrow; typed: radians|toAdd; after: every field and the sign label.
+    void operations_data() {
+        columns<int, QString, QString, QString, QString, QString>("button", "typed", "options",
                                                                   "after", "line", "message");
-        auto row = [](const char *name, int index, const char *typed, const char *after,
-                      const char *line, const QString &message = {}, const char *options = "") {
-            ::row(name, index, QString(typed), QString(options), QString(after), QString(line),
+        auto row = [](const char *name, int button, const char *typed, const char *options,
+                      const char *after, const char *line, const QString &message = {}) {
+            ::row(name, button, QString(typed), QString(options), QString(after), QString(line),
                   message);
         };
-        row("written full turn read back as the full turn", 0, "-6.2832|6.2832", "0.0000|6.2832",
-            "(-6.2832 + 6.2832) mod 2pi = 0.0000", {}, "p5");
-        row("first value too large for a double", 1, "1e999|1", "1e999|1", "", SubRadOut);
-        row("second value too large for a double", 0, "1|9e999", "1|9e999", "", AddSecondOut);
-        row("arrow moves the first value", 2, "1.5|2", "|1.5", "");
-        row("no such button", 3, "1|2", "1|2", "");
+        row("nudged minutes below zero", -1, "0.069813|", "decimal minutes", "0.069813||4|0|0|",
+            "0.069813 radians = 3°59.999'");
+        row("minutes rounding to 60 carry", -1, "6.2831822972|", "p5 decimal minutes",
+            "6.2832||359|59|59|", "6.2832 radians = 360°0.0'");
+        row("too large for a double", -1, "1e999|", "", "1e999|||||", "", RadOut);
+        row("written full turn read back as the full turn", 0, "-6.2832|6.2832", "p5",
+            "0.0000|6.2832||||", "(-6.2832 + 6.2832) mod 2pi = 0.0000");
+        row("first value too large for a double", 1, "1e999|1", "", "1e999|1||||", "", SubRadOut);
+        row("second value too large for a double", 0, "1|9e999", "", "1|9e999||||", "",
+            AddSecondOut);
+        row("arrow moves the first value", 2, "1.5|2", "", "|1.5||||", "");
+        row("no such button", 3, "1|2", "", "1|2||||", "");
     }
-    void plusMinus() {
-        QFETCH(int, index);
+    void operations() {
+        QFETCH(int, button);
         QFETCH(QString, typed);
         QFETCH(QString, options);
         QFETCH(QString, line);
-        Fields fields;
-        fields.radians = toStd(typed.section('|', 0, 0));
-        fields.toAdd = toStd(typed.section('|', 1));
-        const auto result = Operations::plusMinus(index, fields, optionsFrom(options));
-        QTEST(toQ(result.fields.radians + "|" + result.fields.toAdd), "after");
-        QCOMPARE(toQ(result.append), withLineBreak(line));
+        const Fields in{
+            toStd(typed.section('|', 0, 0)), toStd(typed.section('|', 1)), "", "", "", ""};
+        const auto result = button < 0 ? Operations::radiansToDegrees(in, optionsFrom(options))
+                                       : Operations::plusMinus(button, in, optionsFrom(options));
+        const Fields &f = result.fields;
+        QTEST(toQ(f.radians + "|" + f.toAdd + "|" + f.degrees + "|" + f.minutes + "|" + f.seconds +
+                  "|" + f.sign),
+              "after");
+        QCOMPARE(toQ(result.append), line.isEmpty() ? line : line + "\r\n");
         QTEST(describe(result.message), "message");
     }
 };

@@ -28,6 +28,7 @@ private slots:
         columns<QString, QString>("text", "expected");
         // The forms.
         row("marks and letter", "43°14'12.5\"N", "+[43][14][12.5] 3 marked");
+        row("south", "43°14'12.5\"S", "-[43][14][12.5] 3 marked");
         row("letter in front, blanks", " w 12° 30′ 15″ ", "-[12][30][15] 3 marked");
         row("blanks alone", "12 34 56.7", "+[12][34][56.7] 3");
         row("tab and no-break spaces", "12\t34\u00A056\u202F", "+[12][34][56] 3");
@@ -51,8 +52,11 @@ private slots:
         row("other character", "12°30'#",
             "The text holds a character that is not part of an angle.");
         row("letter with minus", "-12°S", "A hemisphere letter and a sign cannot stand together.");
+        row("minus after letter", "N -12", "A hemisphere letter and a sign cannot stand together.");
         row("two letters", "N12S", "The text holds two hemisphere letters.");
+        row("two letters in front", "NE12", "The text holds two hemisphere letters.");
         row("letter inside", "12°N30'", "A hemisphere letter stands inside the angle.");
+        row("letter after colon", "12:N", "A hemisphere letter stands inside the angle.");
         row("exponent", "1e5", "A hemisphere letter stands inside the angle.");
         row("sign inside", "12-30", "A sign can only stand in front of the angle.");
         row("second separator", "1.2.3", "A number holds a second decimal separator.");
@@ -65,7 +69,12 @@ private slots:
         row("seconds without minutes", "12°5\"", "Seconds are given without minutes.");
         row("mark without number", "12°°", "A mark stands without a number before it.");
         row("two colons", "12::30", "A colon must stand between two numbers.");
+        row("colon at the end", "12:", "A colon must stand between two numbers.");
         row("colon and mark", "12:30'",
+            "Colons cannot be mixed with marks or blanks between numbers.");
+        row("colon and blank", "12:30 15",
+            "Colons cannot be mixed with marks or blanks between numbers.");
+        row("blank and colon", "12 30:15",
             "Colons cannot be mixed with marks or blanks between numbers.");
         row("replacement character", "12\uFFFD",
             "The text holds a character that is not part of an angle.");
