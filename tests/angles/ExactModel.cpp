@@ -328,9 +328,8 @@ template <typename Run> Outcome modelled(const Case &in, Run run) {
 
 std::string trimmedBlanks(const std::string &text) {
     const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    return first == std::string::npos ? ""
+                                      : text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 // A degrees, minutes or seconds field: digits and at most one separator, "," when the field
@@ -380,16 +379,11 @@ Outcome radiansToDegrees(const Case &in) {
         out.seconds = in.roundToMinutes ? "" : std::to_string(u.sec);
         out.sign = negative ? "-" : "";
         const double signedX = negative ? -x : x;
-        std::string valuePart;
-        if (in.decimalOutput && !in.decimalMinutes) {
-            valuePart = fixedResult(toDegrees(signedX), p - 2, comma) + "\u00B0";
-        } else if (in.decimalOutput) {
-            valuePart = decimalMinutes(signedX, p - 4, comma);
-        } else if (in.roundToMinutes) {
-            valuePart = Rad2DegMin(signedX);
-        } else {
-            valuePart = Rad2DegMinSec(signedX);
-        }
+        const std::string valuePart = in.decimalOutput && !in.decimalMinutes
+                                          ? fixedResult(toDegrees(signedX), p - 2, comma) + "\u00B0"
+                                      : in.decimalOutput  ? decimalMinutes(signedX, p - 4, comma)
+                                      : in.roundToMinutes ? Rad2DegMin(signedX)
+                                                          : Rad2DegMinSec(signedX);
         out.output += out.radians + " radians = " + valuePart + "\r\n";
     });
 }
@@ -411,21 +405,17 @@ Outcome degreesToRadians(const Case &in) {
         const double d = angleField(out.degrees, invalid, comma);
         const double m = angleField(out.minutes, invalid, unused);
         const double s = angleField(out.seconds, invalid, unused);
-        const std::string title = " | Degrees to radians | ";
-        if (invalid) {
-            out.message = "Invalid input for degrees, minutes or seconds." + title + "exclamation";
-            return;
-        }
-        if (d < 0 || d > 360 || (d == 360 && (m > 0 || s > 0))) {
-            out.message = "Degrees out of range" + title + "information | degrees";
-            return;
-        }
-        if (m < 0 || m > 59) {
-            out.message = "Minutes out of range" + title + "information | minutes";
-            return;
-        }
-        if (s < 0 || s > 59) {
-            out.message = "Seconds out of range" + title + "information | seconds";
+        // The first refusal that applies, as "text | title | icon | focus".
+        const char *refusal =
+            invalid ? "Invalid input for degrees, minutes or seconds. | Degrees to radians | "
+                      "exclamation"
+            : d < 0 || d > 360 || (d == 360 && (m > 0 || s > 0))
+                ? "Degrees out of range | Degrees to radians | information | degrees"
+            : m < 0 || m > 59 ? "Minutes out of range | Degrees to radians | information | minutes"
+            : s < 0 || s > 59 ? "Seconds out of range | Degrees to radians | information | seconds"
+                              : nullptr;
+        if (refusal != nullptr) {
+            out.message = refusal;
             return;
         }
         double t = add(d, divide(m, 60));

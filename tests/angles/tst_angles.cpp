@@ -200,9 +200,10 @@ private slots:
     }
 
     // Where the exact model steps aside (the minutes at the degree nudge, a value too large for
-    // a double, the written full turn) or has no say (the arrow, a button out of range), with
-    // the message's icon and focus. button -1 converts to degrees, 0 adds, 1 subtracts, 2 is the
-    // arrow; typed: radians|toAdd; after: every field and the sign label.
+    // a double, the written full turn), where its inputs seldom come (the nudge's size) or has no
+    // say (the arrow, a button out of range), with the message's icon and focus. button -1 converts
+    // to degrees, 0 adds, 1 subtracts, 2 is the arrow; typed: radians|toAdd; after: every field and
+    // the sign label.
     void operations_data() {
         columns<int, QString, QString, QString, QString, QString>("button", "typed", "options",
                                                                   "after", "line", "message");
@@ -215,6 +216,8 @@ private slots:
             "0.069813 radians = 3°59.999'");
         row("minutes rounding to 60 carry", -1, "6.2831822972|", "p5 decimal minutes",
             "6.2832||359|59|59|", "6.2832 radians = 360°0.0'");
+        row("degree nudge of a hundred-thousandth", -1, "0.191986|", "decimal minutes",
+            "0.191986||11|0|0|", "0.191986 radians = 10°59.999'");
         row("too large for a double", -1, "1e999|", "", "1e999|||||", "", RadOut);
         row("written full turn read back as the full turn", 0, "-6.2832|6.2832", "p5",
             "0.0000|6.2832||||", "(-6.2832 + 6.2832) mod 2pi = 0.0000");

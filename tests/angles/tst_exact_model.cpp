@@ -60,66 +60,56 @@ std::string commas(std::string text) {
 
 // A radians text as people type it, spread over the places where digits are decided.
 std::string radiansText(Source &s, int precision) {
-    std::string text;
-    switch (s.below(6)) {
-    case 0: // anywhere within a turn, any number of decimals
-        text = std::to_string(s.below(7)) + "." + s.digits(s.below(12));
-        break;
-    case 1: // near zero
-        text = "0." + std::string(static_cast<std::size_t>(s.below(9)), '0') +
-               s.digits(1 + s.below(4));
-        break;
-    case 2: // near the full turn
-        text = std::string("6.283185307179586").substr(0, 4 + s.below(14)) + s.digits(s.below(4));
-        break;
-    case 3: { // near a whole degree, minute or second, a hair to either side
-        const long double hair = (s.below(3) - 1) * s.below(1000) * 1e-12L;
-        const long double seconds = s.chance(50) ? 0 : s.below(60);
-        text = withDecimals(radiansOf(s.below(361), s.below(60), seconds) + hair,
-                            precision - 1 + s.below(5));
-        break;
-    }
-    case 4: // exactly the decimals of the rounding, and one more: the halves live here
-        text = std::to_string(s.below(7)) + "." + s.digits(precision - 1 + s.below(3));
-        break;
-    default: { // what careless typing gives the lenient reader
+    std::string text = [&]() -> std::string {
+        switch (s.below(6)) {
+        case 0: // anywhere within a turn, any number of decimals
+            return std::to_string(s.below(7)) + "." + s.digits(s.below(12));
+        case 1: // near zero
+            return "0." + std::string(static_cast<std::size_t>(s.below(9)), '0') +
+                   s.digits(1 + s.below(4));
+        case 2: // near the full turn
+            return std::string("6.283185307179586").substr(0, 4 + s.below(14)) +
+                   s.digits(s.below(4));
+        case 3: { // near a whole degree, minute or second, a hair to either side
+            const long double hair = (s.below(3) - 1) * s.below(1000) * 1e-12L;
+            const long double seconds = s.chance(50) ? 0 : s.below(60);
+            return withDecimals(radiansOf(s.below(361), s.below(60), seconds) + hair,
+                                precision - 1 + s.below(5));
+        }
+        case 4: // exactly the decimals of the rounding, and one more: the halves live here
+            return std::to_string(s.below(7)) + "." + s.digits(precision - 1 + s.below(3));
+        }
+        // What careless typing gives the lenient reader.
         static const char *const odd[] = {"abc",  "1.2.3", "&H3",   " 1 .5",  "1e-3", "-.5e1",
                                           "+0.5", "1,5",   "",      " ",      "2E0",  "0x1p3",
                                           ".",    "-0",    "1e999", "6.2833", "-7",   "5."};
-        text = odd[s.below(static_cast<int>(std::size(odd)))];
-        break;
-    }
-    }
+        return odd[s.below(static_cast<int>(std::size(odd)))];
+    }();
     if (s.chance(30))
         text = "-" + text;
     return s.chance(25) ? commas(text) : text;
 }
 
 std::string fieldText(Source &s, int whole, int maxLength) {
-    std::string text;
-    switch (s.below(8)) {
-    case 0:
-        break; // empty
-    case 1:
-        text = std::to_string(whole) + "." + s.digits(1 + s.below(4));
-        break;
-    case 2:
-        text = "." + s.digits(1 + s.below(4));
-        break;
-    case 3:
-        text = " " + std::to_string(whole) + "  ";
-        break;
-    case 4: { // the odd ones: invalid characters, two separators, a trailing point
-        static const char *const odd[] = {"-5", "+5", "5 0", "1e3", "1..2", "1,5.2",
-                                          "5.", "x",  ",",   ".",   "1,,2", "012.50"};
-        text = odd[s.below(static_cast<int>(std::size(odd)))];
-        break;
-    }
-    default:
-        text = std::to_string(whole);
-        break;
-    }
-    text = text.substr(0, static_cast<std::size_t>(maxLength));
+    std::string text = [&]() -> std::string {
+        switch (s.below(8)) {
+        case 0:
+            return {};
+        case 1:
+            return std::to_string(whole) + "." + s.digits(1 + s.below(4));
+        case 2:
+            return "." + s.digits(1 + s.below(4));
+        case 3:
+            return " " + std::to_string(whole) + "  ";
+        case 4: { // the odd ones: invalid characters, two separators, a trailing point
+            static const char *const odd[] = {"-5", "+5", "5 0", "1e3", "1..2", "1,5.2",
+                                              "5.", "x",  ",",   ".",   "1,,2", "012.50"};
+            return odd[s.below(static_cast<int>(std::size(odd)))];
+        }
+        }
+        return std::to_string(whole);
+    }();
+    text.resize(std::min(text.size(), static_cast<std::size_t>(maxLength)));
     return s.chance(20) ? commas(text) : text;
 }
 

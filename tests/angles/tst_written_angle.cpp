@@ -74,8 +74,8 @@ private slots:
             "Colons cannot be mixed with marks or blanks between numbers.");
         row("colon and blank", "12:30 15",
             "Colons cannot be mixed with marks or blanks between numbers.");
-        row("blank and colon", "12 30:15",
-            "Colons cannot be mixed with marks or blanks between numbers.");
+        row("blank and colon",
+            "12 30:", "Colons cannot be mixed with marks or blanks between numbers.");
         row("replacement character", "12\uFFFD",
             "The text holds a character that is not part of an angle.");
     }
