@@ -195,7 +195,7 @@ void checkWrittenAngle(std::string_view text, const OutputOptions &options) {
             continue;
         }
         ++given;
-        const std::size_t separators = part->find_first_of(".,") == std::string::npos ? 0 : 1;
+        const int separators = part->find_first_of(".,") == std::string::npos ? 0 : 1;
         CHECK(part->find_first_not_of("0123456789.,") == std::string::npos);
         CHECK(part->find_first_of("0123456789") != std::string::npos);
         CHECK(StrProc::CountOccurrences(*part, ".") + StrProc::CountOccurrences(*part, ",") ==
@@ -211,11 +211,11 @@ void checkWrittenAngle(std::string_view text, const OutputOptions &options) {
     if (!a.marked) {
         CHECK(text.find_first_of("NnEeSsWw:'\"d") == std::string_view::npos);
         for (const char *mark : {"\u00B0", "\u00BA", "\u2032", "\u2033", "\u2019", "\u201D"}) {
-            CHECK(!Contains(text, mark));
+            CHECK(!contains(text, mark));
         }
     }
     // The fields it gives go through the conversion as typed ones do.
-    CheckDegreesToRadians(Fields{"", "", a.degrees, a.minutes, a.seconds, a.negative ? "-" : ""},
+    checkDegreesToRadians(Fields{"", "", a.degrees, a.minutes, a.seconds, a.negative ? "-" : ""},
                           options);
 }
 
@@ -297,9 +297,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         CHECK(comma == contains(text, ","));
     }
     checkWrittenAngle(rest, options);
-    CheckRadiansToDegrees(fields, options);
-    CheckDegreesToRadians(fields, options);
-    CheckPlusMinus(index, fields, options);
+    checkRadiansToDegrees(fields, options);
+    checkDegreesToRadians(fields, options);
+    checkPlusMinus(index, fields, options);
 
     using ModelComparison::Operation;
     checkAgainstModel(Operation::RadiansToDegrees, fields, options);
