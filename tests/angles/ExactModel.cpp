@@ -433,11 +433,6 @@ Outcome degreesToRadians(const Case &in) {
 
 Outcome plusMinus(int index, const Case &in) {
     return modelled(in, [&](Outcome &out) {
-        if (index == 2) {
-            out.toAdd = in.radians;
-            out.radians.clear();
-            return;
-        }
         if (in.toAdd.empty())
             return;
         const std::string title =

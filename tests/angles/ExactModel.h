@@ -43,7 +43,7 @@ struct Outcome {
 
 Outcome radiansToDegrees(const Case &in);
 Outcome degreesToRadians(const Case &in);
-// 0 adds, 1 subtracts, 2 moves the radians into the value to add.
+// 0 adds, 1 subtracts.
 Outcome plusMinus(int index, const Case &in);
 
 } // namespace ExactModel

@@ -1,5 +1,4 @@
 #include "DataTable.h"
-#include "Decimal.h"
 #include "NumberReading.h"
 #include "NumberText.h"
 #include "Operations.h"
@@ -83,12 +82,6 @@ private slots:
         QFETCH(double, value);
         const double read = NumberReading::readLeadingNumber(toStd(text));
         QVERIFY2(same(read, value), qPrintable(QString::number(read, 'g', 17)));
-    }
-
-    // Only decimal digits reach the library reader: its "inf" and "nan" never get through.
-    void toDoubleReadsDigitsOnly() {
-        for (const char *digits : {"inf", "nan", "1e5", "0x1p3", "1,5"})
-            QCOMPARE(Decimal::toDouble({false, digits, 1}), 0.0);
     }
 
     void round_data() {
