@@ -189,15 +189,11 @@ std::string described(const WrittenAngle::Reading &reading) {
     return a.degrees + "|" + a.minutes + "|" + a.seconds + "|" + (a.negative ? "-" : "");
 }
 
-// A field as Degrees to radians reads it: blanks trimmed, empty as 0.
-double fieldValue(const std::string &text) {
-    const auto first = text.find_first_not_of(' ');
+// The value of a field as Degrees to radians left it: trimmed, empty as 0.
+double valueOf(const std::string &field) {
     bool invalid = false;
     bool comma = false;
-    return first == std::string::npos
-               ? 0.0
-               : Operations::ParseAngleField(
-                     text.substr(first, text.find_last_not_of(' ') + 1 - first), invalid, comma);
+    return Operations::ParseAngleField(field, invalid, comma);
 }
 
 // The degrees, minutes and seconds of a Radians to degrees line, read back, are those that the
@@ -228,12 +224,13 @@ Result deg2RadEchoReadBack(const ExactModel::Case &in) {
     const std::string angle = angleOfLine(result, true);
     const auto reading = WrittenAngle::read(angle);
     const auto &a = reading.angle;
-    const double d = fieldValue(in.degrees);
-    const double m = fieldValue(in.minutes);
+    const auto &f = result.fields;
+    const double d = valueOf(f.degrees);
+    const double m = valueOf(f.minutes);
     const bool whole = d == std::floor(d) && m == std::floor(m);
-    const bool same = a ? whole && fieldValue(a->degrees) == d && fieldValue(a->minutes) == m &&
-                              fieldValue(a->seconds) == fieldValue(in.seconds) &&
-                              a->negative == (in.sign == "-")
+    const bool same = a ? whole && valueOf(a->degrees) == d && valueOf(a->minutes) == m &&
+                              valueOf(a->seconds) == valueOf(f.seconds) &&
+                              a->negative == (f.sign == "-")
                         : !whole;
     return verdict(same, angle + " reads " + described(reading));
 }
