@@ -24,10 +24,8 @@ struct Open : std::runtime_error {
 const Q Half = Q(1) / 2;
 
 Q powerOf10(long long n) {
-    cpp_int p = 1;
-    for (long long i = 0; i < (n < 0 ? -n : n); ++i) {
-        p *= 10;
-    }
+    const cpp_int p =
+        boost::multiprecision::pow(cpp_int(10), static_cast<unsigned>(n < 0 ? -n : n));
     return n < 0 ? Q(cpp_int(1), p) : Q(p);
 }
 
@@ -39,9 +37,8 @@ Q powerOf2(long long n) {
 cpp_int floorOf(const Q &value) {
     cpp_int whole = boost::multiprecision::numerator(value) /
                     boost::multiprecision::denominator(value); // towards zero
-    if (value < 0 && Q(whole) != value) {
+    if (value < 0 && Q(whole) != value)
         whole -= 1;
-    }
     return whole;
 }
 
@@ -49,9 +46,8 @@ cpp_int floorOf(const Q &value) {
 cpp_int nearestWhole(const Q &value) {
     cpp_int whole = floorOf(value);
     const Q rest = value - Q(whole);
-    if (rest > Half || (rest == Half && (whole & 1) != 0)) {
+    if (rest > Half || (rest == Half && (whole & 1) != 0))
         whole += 1;
-    }
     return whole;
 }
 
@@ -70,18 +66,16 @@ Q exact(double value) {
 // The double nearest to an exact value, a tie going to the even neighbour: what every double
 // operation and every correct reading of a decimal gives.
 double nearest(const Q &value) {
-    if (value == 0) {
+    if (value == 0)
         return 0.0;
-    }
     const bool negative = value < 0;
     const Q size = negative ? Q(-value) : value;
     // Scale the size into [2^52, 2^53): its whole part is then the significand. From the
     // leading bits of numerator and denominator it lands in (2^51, 2^53).
     long long shift = 52 - (static_cast<long long>(msb(boost::multiprecision::numerator(size))) -
                             static_cast<long long>(msb(boost::multiprecision::denominator(size))));
-    if (size * powerOf2(shift) < powerOf2(52)) {
+    if (size * powerOf2(shift) < powerOf2(52))
         ++shift;
-    }
     Q scaled = size * powerOf2(shift);
     if (shift > 1074) { // below the normal range: the last bit is 2^-1074
         shift = 1074;
@@ -91,9 +85,8 @@ double nearest(const Q &value) {
     if (significand == 0) { // below half the smallest double
         return negative ? -0.0 : 0.0;
     }
-    if (-shift + static_cast<long long>(msb(significand)) > 1023) {
+    if (-shift + static_cast<long long>(msb(significand)) > 1023)
         throw Open("a number too large for a double");
-    }
     const double result = std::ldexp(significand.convert_to<double>(), static_cast<int>(-shift));
     return negative ? -result : result;
 }
@@ -128,9 +121,8 @@ const double DegreeNudge = nearest(Q(1) / 100000);
 double Round(double value, int decimals) {
     const Q scale = powerOf10(decimals);
     const Q scaled = exact(value) * scale;
-    if (!isHalf(scaled) && nearest((Q(floorOf(scaled)) + Half) / scale) == value) {
+    if (!isHalf(scaled) && nearest((Q(floorOf(scaled)) + Half) / scale) == value)
         throw Open("a decimal half at Round that is no exact half as a double");
-    }
     return nearest(Q(nearestWhole(scaled)) / scale);
 }
 
@@ -138,9 +130,8 @@ double Round(double value, int decimals) {
 std::string written(const cpp_int &units, long long decimals) {
     std::string digits = units.str();
     const auto places = static_cast<std::size_t>(decimals);
-    if (digits.size() <= places) {
+    if (digits.size() <= places)
         digits.insert(0, places + 1 - digits.size(), '0');
-    }
     const std::size_t point = digits.size() - places;
     return places > 0 ? digits.substr(0, point) + "." + digits.substr(point) : digits;
 }
@@ -149,53 +140,43 @@ std::string written(const cpp_int &units, long long decimals) {
 // decimals, a "0" before the point, "." as separator and a "-" for negative values.
 std::string fixed(double value, int decimals) {
     const Q scaled = (value < 0 ? -exact(value) : exact(value)) * powerOf10(decimals);
-    if (isHalf(scaled)) {
+    if (isHalf(scaled))
         throw Open("an exact binary half at the fixed-decimals text");
-    }
     const cpp_int units = nearestWhole(scaled);
-    if (std::signbit(value) && units == 0) {
+    if (std::signbit(value) && units == 0)
         throw Open("the sign of a negative value that shows as zero");
-    }
     return (value < 0 ? "-" : "") + written(units, decimals);
 }
 
 // The plain number text: at most 15 significant digits, no trailing zeros, no "0" before the
 // point, "-" for negative values.
 std::string plain(double value) {
-    if (value == 0) {
+    if (value == 0)
         return "0";
-    }
     const Q size = value < 0 ? Q(-exact(value)) : exact(value);
-    if (size < Q(1) / 1000) {
+    if (size < Q(1) / 1000)
         throw Open("the plain text of a very small value: exponent or decimal form");
-    }
     // Scale so that the whole part has exactly 15 digits.
     long long shift = 0;
-    while (size * powerOf10(shift) >= powerOf10(15)) {
+    while (size * powerOf10(shift) >= powerOf10(15))
         --shift;
-    }
-    while (size * powerOf10(shift) < powerOf10(14)) {
+    while (size * powerOf10(shift) < powerOf10(14))
         ++shift;
-    }
     const Q scale = powerOf10(shift);
     const Q scaled = size * scale;
-    if (isHalf(scaled) || nearest((Q(floorOf(scaled)) + Half) / scale) == std::fabs(value)) {
+    if (isHalf(scaled) || nearest((Q(floorOf(scaled)) + Half) / scale) == std::fabs(value))
         throw Open("a half at the 15th significant digit of the plain text");
-    }
     const cpp_int units = nearestWhole(scaled);
     const std::string sign = value < 0 ? "-" : "";
-    if (shift <= 0) {
+    if (shift <= 0)
         return sign + units.str() + std::string(static_cast<std::size_t>(-shift), '0');
-    }
     // No zeros at the end of the fraction, no "0" before the point.
     std::string text = written(units, shift);
     text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.') {
+    if (text.back() == '.')
         text.pop_back();
-    }
-    if (text.starts_with("0.")) {
+    if (text.starts_with("0."))
         text.erase(0, 1);
-    }
     return sign + text;
 }
 
@@ -228,30 +209,25 @@ double readLeading(std::string_view typed) {
     if (std::regex_search(s, m, based)) {
         const int base = m[1].matched ? 16 : 8;
         cpp_int whole = 0;
-        for (const char c : m.str(1) + m.str(2)) {
+        for (const char c : m.str(1) + m.str(2))
             whole = whole * base + (isDigit(c) ? c - '0' : (c | 0x20) - 'a' + 10);
-        }
         return nearest(Q(whole));
     }
     std::regex_search(s, m, decimal);
     const std::string digits = m.str(2) + m.str(3);
     const auto first = digits.find_first_not_of('0');
-    if (first == std::string::npos) {
+    if (first == std::string::npos)
         return 0.0;
-    }
     long long written = 0;
-    for (const char c : m.str(5)) {
+    for (const char c : m.str(5))
         written = std::min(written * 10 + (c - '0'), 100'000LL);
-    }
     const long long exponent = (m.str(4) == "-" ? -written : written) - m.length(3);
     const auto count = static_cast<long long>(digits.size());
     // Far beyond the range of a double either way; keeps the exact powers small.
-    if (exponent + count > 400) {
+    if (exponent + count > 400)
         throw Open("a number too large for a double");
-    }
-    if (exponent + count < -400) {
+    if (exponent + count < -400)
         return 0.0;
-    }
     const Q value = Q(cpp_int(digits.substr(first))) * powerOf10(exponent);
     return nearest(m.str(1) == "-" ? Q(-value) : value);
 }
@@ -278,17 +254,6 @@ long long roundWhole(double value) {
     return wholePart(Round(value, 0));
 }
 
-void carry(Units &u) { // seconds first, then minutes
-    if (u.sec == 60) {
-        u.sec = 0;
-        ++u.min;
-    }
-    if (u.min == 60) {
-        u.min = 0;
-        ++u.deg;
-    }
-}
-
 double toDegrees(double radians) {
     return multiply(divide(radians, FullTurn), 360); // divide first, then multiply
 }
@@ -305,47 +270,42 @@ Units fieldUnits(double x, bool roundToMinutes) {
         u.min = wholePart(m);
         u.sec = roundWhole(multiply(subtract(m, static_cast<double>(u.min)), 60));
     }
-    carry(u);
+    // Seconds carry first, then minutes; each unit reaches at most 60.
+    u.min += u.sec / 60;
+    u.sec %= 60;
+    u.deg += u.min / 60;
+    u.min %= 60;
     return u;
 }
 
 std::string Rad2DegMin(double radians) { // (x, false, false, true, false)
-    const bool negative = radians < 0;
-    const double r = std::fabs(radians);
-    const double d = toDegrees(r);
+    const double d = toDegrees(std::fabs(radians));
     long long wd = wholePart(add(d, DegreeNudge));
     long long wm = roundWhole(multiply(subtract(d, static_cast<double>(wd)), 60));
-    if (wm == 60) {
-        if (wd == 359) {
-            wm = 59;
-        } else {
-            wm = 0;
-            ++wd;
-        }
+    if (wm == 60 && wd == 359) {
+        wm = 59;
+    } else if (wm == 60) {
+        wm = 0;
+        ++wd;
     }
-    const std::string text = std::to_string(wd) + "\u00B0" + std::to_string(wm) + "'";
-    return negative ? "-" + text : text;
+    return (radians < 0 ? "-" : "") + std::to_string(wd) + "\u00B0" + std::to_string(wm) + "'";
 }
 
 std::string Rad2DegMinSec(double radians) { // (x, true)
-    const bool negative = radians < 0;
     const Units u = fieldUnits(std::fabs(radians), false);
-    const std::string text = std::to_string(u.deg) + "\u00B0 " + std::to_string(u.min) + "' " +
-                             std::to_string(u.sec) + "\"";
-    return negative ? "-" + text : text;
+    return (radians < 0 ? "-" : "") + std::to_string(u.deg) + "\u00B0 " + std::to_string(u.min) +
+           "' " + std::to_string(u.sec) + "\"";
 }
 
 std::string decimalMinutes(double x, int decimals, bool comma) {
     const double d = toDegrees(std::fabs(x));
     const double wd = static_cast<double>(wholePart(add(d, DegreeNudge)));
     const double m = multiply(subtract(d, wd), 60);
-    if (m < 0) {
+    if (m < 0)
         throw Open("minutes below zero after the degree nudge");
-    }
     const std::string minutes = fixed(m, decimals);
-    if (minutes.starts_with("60")) {
+    if (minutes.starts_with("60"))
         throw Open("decimal minutes that show as 60");
-    }
     return (x < 0 ? "-" : "") + std::to_string(static_cast<long long>(wd)) + "\u00B0" +
            separated(AddLeadingZero(minutes), comma) + "'";
 }
@@ -368,10 +328,8 @@ template <typename Run> Outcome modelled(const Case &in, Run run) {
 
 std::string trimmedBlanks(const std::string &text) {
     const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    return first == std::string::npos ? ""
+                                      : text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 // A degrees, minutes or seconds field: digits and at most one separator, "," when the field
@@ -402,15 +360,14 @@ double angleField(const std::string &text, bool &invalid, bool &comma) {
 
 Outcome radiansToDegrees(const Case &in) {
     return modelled(in, [&](Outcome &out) {
-        if (in.radians.empty()) {
+        if (in.radians.empty())
             return;
-        }
         const bool comma = in.radians.find(',') != std::string::npos;
         const double value = readLeading(replaced(in.radians, ',', '.'));
         const bool negative = value < 0;
         double x = snapped(std::fabs(value));
         if (x > FullTurn) {
-            out.message = "Radians out of range | Radians to degrees";
+            out.message = "Radians out of range | Radians to degrees | information | radians";
             return;
         }
         const int p = in.precision;
@@ -422,16 +379,11 @@ Outcome radiansToDegrees(const Case &in) {
         out.seconds = in.roundToMinutes ? "" : std::to_string(u.sec);
         out.sign = negative ? "-" : "";
         const double signedX = negative ? -x : x;
-        std::string valuePart;
-        if (in.decimalOutput && !in.decimalMinutes) {
-            valuePart = fixedResult(toDegrees(signedX), p - 2, comma) + "\u00B0";
-        } else if (in.decimalOutput) {
-            valuePart = decimalMinutes(signedX, p - 4, comma);
-        } else if (in.roundToMinutes) {
-            valuePart = Rad2DegMin(signedX);
-        } else {
-            valuePart = Rad2DegMinSec(signedX);
-        }
+        const std::string valuePart = in.decimalOutput && !in.decimalMinutes
+                                          ? fixedResult(toDegrees(signedX), p - 2, comma) + "\u00B0"
+                                      : in.decimalOutput  ? decimalMinutes(signedX, p - 4, comma)
+                                      : in.roundToMinutes ? Rad2DegMin(signedX)
+                                                          : Rad2DegMinSec(signedX);
         out.output += out.radians + " radians = " + valuePart + "\r\n";
     });
 }
@@ -441,35 +393,29 @@ Outcome degreesToRadians(const Case &in) {
         out.degrees = trimmedBlanks(in.degrees);
         out.minutes = trimmedBlanks(in.minutes);
         out.seconds = trimmedBlanks(in.seconds);
-        if (out.degrees.empty() && out.minutes.empty() && out.seconds.empty()) {
+        if (out.degrees.empty() && out.minutes.empty() && out.seconds.empty())
             return;
-        }
         bool invalid = false;
         bool comma = false;
         bool unused = false;
         for (std::string *field : {&out.degrees, &out.minutes, &out.seconds}) {
-            if (field->empty()) {
+            if (field->empty())
                 *field = "0";
-            }
         }
         const double d = angleField(out.degrees, invalid, comma);
         const double m = angleField(out.minutes, invalid, unused);
         const double s = angleField(out.seconds, invalid, unused);
-        const char *title = " | Degrees to radians";
-        if (invalid) {
-            out.message = std::string("Invalid input for degrees, minutes or seconds.") + title;
-            return;
-        }
-        if (d < 0 || d > 360 || (d == 360 && (m > 0 || s > 0))) {
-            out.message = std::string("Degrees out of range") + title;
-            return;
-        }
-        if (m < 0 || m > 59) {
-            out.message = std::string("Minutes out of range") + title;
-            return;
-        }
-        if (s < 0 || s > 59) {
-            out.message = std::string("Seconds out of range") + title;
+        // The first refusal that applies, as "text | title | icon | focus".
+        const char *refusal =
+            invalid ? "Invalid input for degrees, minutes or seconds. | Degrees to radians | "
+                      "exclamation"
+            : d < 0 || d > 360 || (d == 360 && (m > 0 || s > 0))
+                ? "Degrees out of range | Degrees to radians | information | degrees"
+            : m < 0 || m > 59 ? "Minutes out of range | Degrees to radians | information | minutes"
+            : s < 0 || s > 59 ? "Seconds out of range | Degrees to radians | information | seconds"
+                              : nullptr;
+        if (refusal != nullptr) {
+            out.message = refusal;
             return;
         }
         double t = add(d, divide(m, 60));
@@ -487,22 +433,16 @@ Outcome degreesToRadians(const Case &in) {
 
 Outcome plusMinus(int index, const Case &in) {
     return modelled(in, [&](Outcome &out) {
-        if (index == 2) {
-            out.toAdd = in.radians;
-            out.radians.clear();
+        if (in.toAdd.empty())
             return;
-        }
-        if (in.toAdd.empty()) {
-            return;
-        }
-        const std::string title = index == 0 ? " | Add" : " | Subtract'";
-        if (out.radians.empty()) {
+        const std::string title =
+            index == 0 ? " | Add | information | " : " | Subtract' | information | ";
+        if (out.radians.empty())
             out.radians = "0";
-        }
         const bool comma = out.radians.find(',') != std::string::npos;
         double x = snappedSigned(readLeading(replaced(out.radians, ',', '.')));
         if (x < -FullTurn || x > FullTurn) {
-            out.message = "Radians out of range" + title;
+            out.message = "Radians out of range" + title + "radians";
             return;
         }
         const int decimals = in.precision - 1;
@@ -511,18 +451,16 @@ Outcome plusMinus(int index, const Case &in) {
         const std::string first = out.radians;
         double y = snappedSigned(readLeading(comma ? replaced(in.toAdd, ',', '.') : in.toAdd));
         if (y < -FullTurn || y > FullTurn) {
-            out.message = "Second value out of range" + title;
+            out.message = "Second value out of range" + title + "toAdd";
             return;
         }
         y = Round(y, decimals);
         out.toAdd = separated(AddLeadingZero(plain(y)), comma);
         double z = index == 0 ? add(x, y) : subtract(x, y);
-        while (z < 0) {
+        while (z < 0)
             z = add(z, FullTurn);
-        }
-        while (z >= FullTurn) {
+        while (z >= FullTurn)
             z = subtract(z, FullTurn);
-        }
         z = Round(z, decimals);
         out.radians = fixedResult(z, decimals, comma);
         if (in.showPlusMinus) {

@@ -37,13 +37,13 @@ struct Outcome {
     std::string seconds;
     std::string sign;
     std::string output;
-    std::string message; // "text | title", empty when none
+    std::string message; // "text | title | icon[ | focus]", empty when none
     std::string open;    // the open point that stopped the model; empty when it decided all
 };
 
 Outcome radiansToDegrees(const Case &in);
 Outcome degreesToRadians(const Case &in);
-// 0 adds, 1 subtracts, 2 moves the radians into the value to add.
+// 0 adds, 1 subtracts.
 Outcome plusMinus(int index, const Case &in);
 
 } // namespace ExactModel

@@ -11,9 +11,7 @@ namespace {
 
 ExactModel::Outcome fromProgram(Operation operation, const ExactModel::Case &in) {
     const Fields fields{in.radians, in.toAdd, in.degrees, in.minutes, in.seconds, in.sign};
-    const OutputOptions options{static_cast<std::int16_t>(in.precision), in.decimalOutput,
-                                in.decimalMinutes ? DecimalUnit::Minutes : DecimalUnit::Degrees,
-                                in.roundToMinutes, in.showPlusMinus};
+    const OutputOptions options = optionsOf(in);
     const OperationResult result =
         operation == Operation::RadiansToDegrees ? Operations::radiansToDegrees(fields, options)
         : operation == Operation::DegreesToRadians
@@ -21,8 +19,14 @@ ExactModel::Outcome fromProgram(Operation operation, const ExactModel::Case &in)
             : Operations::plusMinus(operation == Operation::Add ? 0 : 1, fields, options);
     const Fields &f = result.fields;
     const std::string output = applyToOutput(in.output, result);
-    const std::string message =
-        result.message ? result.message->text + " | " + result.message->title : "";
+    static const char *const icons[] = {"none", "information", "exclamation"};
+    static const char *const focus[] = {"",           " | radians", " | toAdd",
+                                        " | degrees", " | minutes", " | seconds"};
+    const auto &m = result.message;
+    const std::string message = m ? m->text + " | " + m->title + " | " +
+                                        icons[static_cast<int>(m->icon)] +
+                                        focus[static_cast<int>(m->focus)]
+                                  : "";
     return {f.radians, f.toAdd, f.degrees, f.minutes, f.seconds, f.sign, output, message, {}};
 }
 
@@ -35,27 +39,26 @@ ExactModel::Outcome fromModel(Operation operation, const ExactModel::Case &in) {
 
 std::string quoted(const std::string &text) {
     std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '\r') {
-            quoted += "\\r";
-        } else if (c == '\n') {
-            quoted += "\\n";
-        } else if (c == '"' || c == '\\') {
-            quoted += std::string("\\") + c;
-        } else {
-            quoted += c;
-        }
-    }
+    for (const char c : text)
+        quoted += c == '\r'               ? std::string("\\r")
+                  : c == '\n'             ? std::string("\\n")
+                  : c == '"' || c == '\\' ? std::string("\\") + c
+                                          : std::string(1, c);
     return quoted + "\"";
 }
 
 } // namespace
 
+OutputOptions optionsOf(const ExactModel::Case &in) {
+    return {static_cast<std::int16_t>(in.precision), in.decimalOutput,
+            in.decimalMinutes ? DecimalUnit::Minutes : DecimalUnit::Degrees, in.roundToMinutes,
+            in.showPlusMinus};
+}
+
 Verdict compare(Operation operation, const ExactModel::Case &in) {
     const ExactModel::Outcome model = fromModel(operation, in);
-    if (!model.open.empty()) {
+    if (!model.open.empty())
         return {model.open, {}};
-    }
     const ExactModel::Outcome program = fromProgram(operation, in);
     using O = ExactModel::Outcome;
     std::string mismatch;
@@ -78,20 +81,14 @@ Verdict compare(Operation operation, const ExactModel::Case &in) {
 std::string describe(Operation operation, const ExactModel::Case &in) {
     static const char *const names[] = {"radians to degrees", "degrees to radians", "add",
                                         "subtract"};
-    std::string options = "P=" + std::to_string(in.precision);
-    if (in.decimalOutput) {
-        options += in.decimalMinutes ? ", decimal minutes" : ", decimal degrees";
-    }
-    if (in.roundToMinutes) {
-        options += ", round to minutes";
-    }
-    if (!in.showPlusMinus) {
-        options += ", no +/- log";
-    }
-    return std::string(names[static_cast<int>(operation)]) + " (" + options + "): radians " +
-           quoted(in.radians) + ", toAdd " + quoted(in.toAdd) + ", degrees " + quoted(in.degrees) +
-           ", minutes " + quoted(in.minutes) + ", seconds " + quoted(in.seconds) + ", sign " +
-           quoted(in.sign);
+    const char *output = !in.decimalOutput   ? ""
+                         : in.decimalMinutes ? ", decimal minutes"
+                                             : ", decimal degrees";
+    return std::string(names[static_cast<int>(operation)]) + " (P=" + std::to_string(in.precision) +
+           output + (in.roundToMinutes ? ", round to minutes" : "") +
+           (in.showPlusMinus ? "" : ", no +/- log") + "): radians " + quoted(in.radians) +
+           ", toAdd " + quoted(in.toAdd) + ", degrees " + quoted(in.degrees) + ", minutes " +
+           quoted(in.minutes) + ", seconds " + quoted(in.seconds) + ", sign " + quoted(in.sign);
 }
 
 } // namespace ModelComparison

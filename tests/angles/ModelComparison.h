@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ExactModel.h"
+#include "OutputOptions.h"
 
 #include <string>
 
@@ -14,6 +15,9 @@ struct Verdict {
     std::string open;     // the open point that made the model step aside; empty otherwise
     std::string mismatch; // empty when both agree (or the model stepped aside)
 };
+
+// The options of the program that a case names.
+OutputOptions optionsOf(const ExactModel::Case &in);
 
 Verdict compare(Operation operation, const ExactModel::Case &in);
 

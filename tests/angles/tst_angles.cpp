@@ -1,5 +1,4 @@
 #include "DataTable.h"
-#include "Decimal.h"
 #include "NumberReading.h"
 #include "NumberText.h"
 #include "Operations.h"
@@ -23,9 +22,8 @@ std::string toStd(const QString &text) {
 
 // "text | title | icon | focus", or empty when there is no message.
 QString describe(const std::optional<Message> &message) {
-    if (!message) {
+    if (!message)
         return {};
-    }
     static const char *const icons[] = {"none", "information", "exclamation"};
     static const char *const fields[] = {"none",    "radians", "toAdd",
                                          "degrees", "minutes", "seconds"};
@@ -39,33 +37,19 @@ bool same(double a, double b) {
     return (a == b && std::signbit(a) == std::signbit(b)) || (std::isnan(a) && std::isnan(b));
 }
 
-// Options from words: "p5" or "p8", "decimal minutes"; none gives the start options.
+// Options from words: "p5" or "p8", "decimal minutes" or "decimal degrees"; none gives the
+// start options.
 OutputOptions optionsFrom(const QString &words) {
     OutputOptions options;
     options.precision = words.contains("p5") ? 5 : words.contains("p8") ? 8 : 7;
-    options.decimalOutput = words.contains("decimal minutes");
-    options.decimalUnit = DecimalUnit::Minutes;
+    options.decimalOutput = words.contains("decimal");
+    options.decimalUnit = words.contains("minutes") ? DecimalUnit::Minutes : DecimalUnit::Degrees;
     return options;
 }
 
-double angleInRadians(double degrees, double minutes, double seconds) {
-    return (degrees + minutes / 60 + seconds / 3600) / 360 * Rad2Deg::FullTurn;
-}
-
-QString withLineBreak(const QString &line) {
-    return line.isEmpty() ? line : line + "\r\n";
-}
-
 const QString RadOut = "Radians out of range | Radians to degrees | information | radians";
-const QString Invalid =
-    "Invalid input for degrees, minutes or seconds. | Degrees to radians | exclamation | none";
-const QString DegOut = "Degrees out of range | Degrees to radians | information | degrees";
-const QString MinOut = "Minutes out of range | Degrees to radians | information | minutes";
-const QString SecOut = "Seconds out of range | Degrees to radians | information | seconds";
-const QString AddRadOut = "Radians out of range | Add | information | radians";
 const QString SubRadOut = "Radians out of range | Subtract' | information | radians";
 const QString AddSecondOut = "Second value out of range | Add | information | toAdd";
-const QString SubSecondOut = "Second value out of range | Subtract' | information | toAdd";
 } // namespace
 
 class TestAngles : public QObject {
@@ -77,9 +61,6 @@ private slots:
         row("blanks, tabs, line feeds anywhere", " 1\n .\t5 ", 1.5);
         row("blank after the sign", "- 2", -2.0);
         row("comma ends it", "1,5", 1.0);
-        row("trailing text ignored", "1.5xyz", 1.5);
-        row("plus and bare fraction", "+.5", 0.5);
-        row("negative exponent", "1E-2", 0.01);
         row("exponent without digits", "1e", 1.0);
         row("exponent sign without digits", "1e+x", 1.0);
         row("correctly rounded", "9007199254740993", 9007199254740992.0);
@@ -103,12 +84,6 @@ private slots:
         QVERIFY2(same(read, value), qPrintable(QString::number(read, 'g', 17)));
     }
 
-    // Only decimal digits reach the library reader: its "inf" and "nan" never get through.
-    void toDoubleReadsDigitsOnly() {
-        for (const char *digits : {"inf", "nan", "1e5", "0x1p3", "1,5"})
-            QCOMPARE(Decimal::toDouble({false, digits, 1}), 0.0);
-    }
-
     void round_data() {
         columns<double, int, double>("value", "decimals", "rounded");
         row("half to even, down", 0.125, 2, 0.12);
@@ -126,8 +101,6 @@ private slots:
         row("above half below the first digit", 0.0006, 3, 0.001);
         row("full turn at 7", Rad2Deg::FullTurn, 7, 6.2831853);
         row("full turn at 4 rises above it", Rad2Deg::FullTurn, 4, 6.2832);
-        row("large value unchanged", 1e300, 2, 1e300);
-        row("infinity unchanged", Inf, 2, Inf);
     }
     void round() {
         QFETCH(double, value);
@@ -154,12 +127,9 @@ private slots:
 
     void fixedResult_data() {
         columns<double, int, bool, QString>("value", "decimals", "comma", "text");
-        row("comma mode", 0.5, 4, true, "0,5000");
         row("binary half to even", 0.03125, 4, false, "0.0312");
-        row("no decimals", 1.5, 0, false, "2");
         row("negative zero has no sign", -0.0, 5, false, "0.00000");
         row("negative rounding to zero has no sign", -0.0000001, 5, false, "0.00000");
-        row("no exponent for large values", 1e21, 2, false, "1000000000000000000000.00");
     }
     void fixedResult() {
         QFETCH(double, value);
@@ -170,8 +140,6 @@ private slots:
 
     void plain_data() {
         columns<double, QString>("value", "text");
-        row("negative below one", -0.5, "-.5");
-        row("negative zero", -0.0, "0");
         row("small, no exponent", 0.000001, ".000001");
         row("15 significant digits", 0.1 + 0.2, ".3");
         row("rounded up at 15 digits", 2.0 / 3, ".666666666666667");
@@ -181,103 +149,6 @@ private slots:
     void plain() {
         QFETCH(double, value);
         QTEST(toQ(NumberText::plain(value)), "text");
-    }
-
-    // Flags: "omit" zero minutes, "blank" before minutes, "neg" allowed, "360" allowed; "dms"
-    // calls Rad2DegMinSec, which reads only "neg".
-    void rad2Deg_data() {
-        columns<double, QString, QString>("radians", "flags", "text");
-        row("negative refused", -0.5, "", "");
-        row("blank before minutes", 1.0, "blank neg", "57° 18'");
-        row("stays below a full turn", 6.2831, "neg", "359°59'");
-        row("allowed to reach 360", 6.2831, "neg 360", "360°0'");
-        row("zero minutes omitted", 6.2831, "omit neg 360", "360°");
-        row("above a full turn refused", 6.2832, "neg 360", "");
-        row("not a number refused", std::nan(""), "neg 360", "");
-        row("dms negative refused", -1.0, "dms", "");
-        row("dms negative zero is zero", -0.0, "dms", "0° 0' 0\"");
-        row("dms seconds carry into minutes", angleInRadians(10, 58, 59.6), "dms", "10° 59' 0\"");
-        row("dms seconds carry into degrees", angleInRadians(10, 59, 59.6), "dms", "11° 0' 0\"");
-        row("dms beyond 16-bit degrees refused", angleInRadians(32768, 0, 0), "dms", "");
-        row("dms infinity refused", Inf, "dms", "");
-    }
-    void rad2Deg() {
-        QFETCH(double, radians);
-        QFETCH(QString, flags);
-        const bool negative = flags.contains("neg");
-        QTEST(toQ(flags.contains("dms") ? Rad2Deg::Rad2DegMinSec(radians, negative)
-                                        : Rad2Deg::Rad2DegMin(radians, flags.contains("omit"),
-                                                              flags.contains("blank"), negative,
-                                                              flags.contains("360"))),
-              "text");
-    }
-
-    // dms: the degrees, minutes, seconds fields and the sign label afterwards. The radians field
-    // shows the text the line begins with, or keeps what was typed when there is no line.
-    void radiansToDegrees_data() {
-        columns<QString, QString, QString, QString, QString>("input", "options", "dms", "line",
-                                                             "message");
-        auto row = [](const char *name, const char *input, const char *options, const char *dms,
-                      const char *line, const QString &message = {}) {
-            ::row(name, QString(input), QString(options), QString(dms), QString(line), message);
-        };
-        row("one radian", "1", "", "57 17 45 ", "1.000000 radians = 57° 17' 45\"");
-        row("nudged minutes round to zero", "6.2832", "decimal minutes", "360 0 0 ",
-            "6.283185 radians = 360°0.000'");
-        row("nudged minutes at precision 8", "3.14159265", "p8 decimal minutes", "180 0 0 ",
-            "3.1415927 radians = 180°0.0000'");
-        row("nudged minutes below zero", "0.069813", "decimal minutes", "4 0 0 ",
-            "0.069813 radians = 3°59.999'");
-        row("minutes rounding to 60 carry", "6.2831822972", "p5 decimal minutes", "359 59 59 ",
-            "6.2832 radians = 360°0.0'");
-        row("too large for a double", "1e999", "", "   ", "", RadOut);
-    }
-    void radiansToDegrees() {
-        QFETCH(QString, input);
-        QFETCH(QString, options);
-        QFETCH(QString, line);
-        Fields fields;
-        fields.radians = toStd(input);
-        const auto result = Operations::radiansToDegrees(fields, optionsFrom(options));
-        const auto &out = result.fields;
-        QCOMPARE(toQ(out.radians), line.isEmpty() ? input : line.section(' ', 0, 0));
-        QTEST(toQ(out.degrees + " " + out.minutes + " " + out.seconds + " " + out.sign), "dms");
-        QCOMPARE(toQ(result.append), withLineBreak(line));
-        QCOMPARE(result.outputToComma, false);
-        QTEST(describe(result.message), "message");
-    }
-
-    // typed: degrees|minutes|seconds|sign; after: the three fields afterwards. The radians field
-    // shows the value the line ends with, and a line with commas rewrites the earlier output.
-    void degreesToRadians_data() {
-        columns<QString, QString, QString, QString>("typed", "after", "line", "message");
-        auto row = [](const char *name, const char *typed, const char *after, const char *line,
-                      const QString &message = {}) {
-            ::row(name, QString(typed), QString(after), QString(line), message);
-        };
-        row("example b, comma mode", "1,5|||", "1,5|0|0", "1,5° 0' 0\" = 0,026180 radians");
-        row("full turn with minutes", "360|1|0|", "360|1|0", "", DegOut);
-        row("59.5 minutes", "0|59.5||", "0|59.5|0", "", MinOut);
-        row("60 seconds", "0|0|60|", "0|0|60", "", SecOut);
-        row("invalid comes before range", "400|60|x|", "400|60|x", "", Invalid);
-    }
-    void degreesToRadians() {
-        QFETCH(QString, typed);
-        QFETCH(QString, line);
-        const auto field = typed.split('|');
-        Fields fields;
-        fields.degrees = toStd(field[0]);
-        fields.minutes = toStd(field[1]);
-        fields.seconds = toStd(field[2]);
-        fields.sign = toStd(field[3]);
-        const auto result = Operations::degreesToRadians(fields, {});
-        const auto &out = result.fields;
-        QTEST(toQ(out.degrees + "|" + out.minutes + "|" + out.seconds), "after");
-        QCOMPARE(toQ(out.radians), line.section(' ', -2, -2));
-        const QString earlier = line.contains(',') ? "earlier,\r\n" : "earlier.\r\n";
-        QCOMPARE(toQ(applyToOutput("earlier.\r\n", result)), earlier + withLineBreak(line));
-        QCOMPARE(toQ(out.sign), field[3]);
-        QTEST(describe(result.message), "message");
     }
 
     // The line of a pasted text that counts: its first line that is not blank.
@@ -294,43 +165,50 @@ private slots:
         QTEST(toQ(Paste::firstLine(toStd(pasted))), "line");
     }
 
-    // index 0 adds, 1 subtracts, 2 is the arrow; typed and after: radians|toAdd.
-    void plusMinus_data() {
-        columns<int, QString, QString, QString, QString, QString>("index", "typed", "options",
+    // Where the exact model steps aside (the minutes at the degree nudge, a negative value that
+    // shows as zero, a value too large for a double, the written full turn) or has no
+    // say (the arrow, a button out of range), with the message's icon and focus. button -1 converts
+    // to degrees, 0 adds, 1 subtracts, 2 is the arrow; typed: radians|toAdd; after: every field and
+    // the sign label.
+    void operations_data() {
+        columns<int, QString, QString, QString, QString, QString>("button", "typed", "options",
                                                                   "after", "line", "message");
-        auto row = [](const char *name, int index, const char *typed, const char *after,
-                      const char *line, const QString &message = {}, const char *options = "") {
-            ::row(name, index, QString(typed), QString(options), QString(after), QString(line),
+        auto row = [](const char *name, int button, const char *typed, const char *options,
+                      const char *after, const char *line, const QString &message = {}) {
+            ::row(name, button, QString(typed), QString(options), QString(after), QString(line),
                   message);
         };
-        row("add", 0, "1.5|2", "3.500000|2", "(1.5 + 2) mod 2pi = 3.500000");
-        row("rounded above the full turn", 0, "6.2831853|0", "0.0000|0",
-            "(6.2832 + 0) mod 2pi = 0.0000", {}, "p5");
-        row("written full turn read back as the full turn", 0, "-6.2832|6.2832", "0.0000|6.2832",
-            "(-6.2832 + 6.2832) mod 2pi = 0.0000", {}, "p5");
-        row("snapped at more decimals", 1, "6.2832|1", "5.283185|1",
-            "(6.283185 - 1) mod 2pi = 5.283185");
-        row("first value out of range", 0, "6.28321|1", "6.28321|1", "", AddRadOut);
-        row("first value too large for a double", 1, "1e999|1", "1e999|1", "", SubRadOut);
-        row("second value out of range", 1, "1.50|-7", "1.5|-7", "", SubSecondOut);
-        row("second value too large for a double", 0, "1|9e999", "1|9e999", "", AddSecondOut);
-        row("arrow moves the first value", 2, "1.5|2", "|1.5", "");
-        row("arrow with nothing typed", 2, "|2", "|", "");
-        row("no such button", 3, "1|2", "1|2", "");
+        row("nudged minutes below zero", -1, "0.069813|", "decimal minutes", "0.069813||4|0|0|",
+            "0.069813 radians = 3°59.999'");
+        row("minutes rounding to 60 carry", -1, "6.2831822972|", "p5 decimal minutes",
+            "6.2832||359|59|59|", "6.2832 radians = 360°0.0'");
+        row("negative value that shows as zero", -1, "-0.00000001|", "", "-0.000000||0|0|0|-",
+            "-0.000000 radians = 0° 0' 0\"");
+        row("negative decimal degrees that show as zero", -1, "-0.00000001|", "decimal degrees",
+            "-0.000000||0|0|0|-", "-0.000000 radians = 0.00000°");
+        row("too large for a double", -1, "1e999|", "", "1e999|||||", "", RadOut);
+        row("written full turn read back as the full turn", 0, "-6.2832|6.2832", "p5",
+            "0.0000|6.2832||||", "(-6.2832 + 6.2832) mod 2pi = 0.0000");
+        row("first value too large for a double", 1, "1e999|1", "", "1e999|1||||", "", SubRadOut);
+        row("second value too large for a double", 0, "1|9e999", "", "1|9e999||||", "",
+            AddSecondOut);
+        row("arrow moves the first value", 2, "1.5|2", "", "|1.5||||", "");
+        row("no such button", 3, "1|2", "", "1|2||||", "");
     }
-    void plusMinus() {
-        QFETCH(int, index);
+    void operations() {
+        QFETCH(int, button);
         QFETCH(QString, typed);
         QFETCH(QString, options);
         QFETCH(QString, line);
-        Fields fields;
-        fields.radians = toStd(typed.section('|', 0, 0));
-        fields.toAdd = toStd(typed.section('|', 1));
-        fields.degrees = "12";
-        const auto result = Operations::plusMinus(index, fields, optionsFrom(options));
-        QTEST(toQ(result.fields.radians + "|" + result.fields.toAdd), "after");
-        QCOMPARE(toQ(result.fields.degrees), QString("12"));
-        QCOMPARE(toQ(result.append), withLineBreak(line));
+        const Fields in{
+            toStd(typed.section('|', 0, 0)), toStd(typed.section('|', 1)), "", "", "", ""};
+        const auto result = button < 0 ? Operations::radiansToDegrees(in, optionsFrom(options))
+                                       : Operations::plusMinus(button, in, optionsFrom(options));
+        const Fields &f = result.fields;
+        QTEST(toQ(f.radians + "|" + f.toAdd + "|" + f.degrees + "|" + f.minutes + "|" + f.seconds +
+                  "|" + f.sign),
+              "after");
+        QCOMPARE(toQ(result.append), line.isEmpty() ? line : line + "\r\n");
         QTEST(describe(result.message), "message");
     }
 };
