@@ -380,13 +380,6 @@ Die Standardoptionen von Qt wie -platform, -display und -style werden ebenfalls 
     </message>
 </context>
 <context>
-    <name>QLineEdit</name>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>&amp;Einfügen</translation>
-    </message>
-</context>
-<context>
     <name>ResultLine</name>
     <message>
         <source>radians</source>

@@ -380,13 +380,6 @@ También se aceptan las opciones estándar de Qt, como -platform, -display y -st
     </message>
 </context>
 <context>
-    <name>QLineEdit</name>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>&amp;Pegar</translation>
-    </message>
-</context>
-<context>
     <name>ResultLine</name>
     <message>
         <source>radians</source>

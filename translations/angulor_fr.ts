@@ -380,13 +380,6 @@ Les options standard de Qt, comme -platform, -display et -style, sont également
     </message>
 </context>
 <context>
-    <name>QLineEdit</name>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>Co&amp;ller</translation>
-    </message>
-</context>
-<context>
     <name>ResultLine</name>
     <message>
         <source>radians</source>

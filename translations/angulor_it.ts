@@ -380,13 +380,6 @@ Sono accettate anche le opzioni standard di Qt, come -platform, -display e -styl
     </message>
 </context>
 <context>
-    <name>QLineEdit</name>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>&amp;Incolla</translation>
-    </message>
-</context>
-<context>
     <name>ResultLine</name>
     <message>
         <source>radians</source>

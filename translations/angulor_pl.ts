@@ -380,13 +380,6 @@ Akceptowane są też standardowe opcje Qt, takie jak -platform, -display i -styl
     </message>
 </context>
 <context>
-    <name>QLineEdit</name>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>&amp;Wklej</translation>
-    </message>
-</context>
-<context>
     <name>ResultLine</name>
     <message>
         <source>radians</source>

@@ -380,13 +380,6 @@ As opções padrão do Qt, como -platform, -display e -style, também são aceit
     </message>
 </context>
 <context>
-    <name>QLineEdit</name>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>Co&amp;lar</translation>
-    </message>
-</context>
-<context>
     <name>ResultLine</name>
     <message>
         <source>radians</source>

@@ -380,13 +380,6 @@ Qt&apos;s standard options, such as -platform, -display and -style, are accepted
     </message>
 </context>
 <context>
-    <name>QLineEdit</name>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>&amp;Вставить</translation>
-    </message>
-</context>
-<context>
     <name>ResultLine</name>
     <message>
         <source>radians</source>

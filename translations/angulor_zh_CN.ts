@@ -380,13 +380,6 @@ ANGLE 的写法例如 12°30&apos;15&quot;、12 30 15、12:30:15、-12°30.5&apo
     </message>
 </context>
 <context>
-    <name>QLineEdit</name>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>粘贴(&amp;P)</translation>
-    </message>
-</context>
-<context>
     <name>ResultLine</name>
     <message>
         <source>radians</source>

@@ -66,9 +66,12 @@ void PastingField::mouseReleaseEvent(QMouseEvent *event) {
 
 void PastingField::contextMenuEvent(QContextMenuEvent *event) {
     QMenu *menu = createStandardContextMenu();
-    // The entry is known by its caption as the field gives it, in any language.
+    // The entry is known by its caption as the field gives it, in any language: Qt's own text,
+    // looked up as Qt looks it up (not a literal, so that it is no text of ours to translate).
+    static const char *const qtPaste = "&Paste";
     for (QAction *action : menu->actions()) {
-        if (action->text().section(u'\t', 0, 0) != QLineEdit::tr("&Paste"))
+        if (action->text().section(u'\t', 0, 0) !=
+            QCoreApplication::translate("QLineEdit", qtPaste))
             continue;
         disconnect(action, &QAction::triggered, this, nullptr);
         connect(action, &QAction::triggered, this, [this] { pasteFrom(QClipboard::Clipboard); });
