@@ -166,6 +166,7 @@ private slots:
         row("LANGUAGE=C", "C", "", "", "de_DE.UTF-8", "", "");
         row("English asked first", "en_GB:de", "", "", "de_DE.UTF-8", "", "");
         row("C locale ignores LANGUAGE", "de", "C", "", "", "", "");
+        row("so does POSIX", "de", "", "POSIX", "", "", "");
         row("C.UTF-8 locale takes LANGUAGE", "zh_CN", "C.UTF-8", "", "", "zh_CN zh", "zh_CN");
         row("nothing set", "de", "", "", "", "", "");
         row("unknown language", "", "", "", "xx_YY.UTF-8", "xx_YY xx", "");
