@@ -273,11 +273,13 @@ private slots:
     void windowSpeaksTheLanguage_data() {
         columns<QString, QString, QString, QString, QString, QString>(
             "language", "caption", "message", "line", "copy", "help");
-        row("C", "C", "Radians to degrees", "Invalid input for degrees, minutes or seconds.",
+        row("C", "C", "Radians to degrees",
+            "Invalid input for degrees, minutes or seconds. | Degrees to radians",
             "1.000000 radians = 57° 17' 45\"\n", "&Copy", "Help for ANG");
-        row("de", "de", "Bogenmaß in Grad", "Ungültige Eingabe für Grad, Minuten oder Sekunden.",
+        row("de", "de", "Bogenmaß in Grad",
+            "Ungültige Eingabe für Grad, Minuten oder Sekunden. | Grad in Bogenmaß",
             "1.000000 rad = 57° 17' 45\"\n", "&Kopieren", "Hilfe zu ANG");
-        row("zh_CN", "zh_CN", "弧度转角度", "度、分或秒的输入无效。",
+        row("zh_CN", "zh_CN", "弧度转角度", "度、分或秒的输入无效。 | 角度转弧度",
             "1.000000 弧度 = 57° 17' 45\"\n", "复制(&C)", "ANG 帮助");
     }
     void windowSpeaksTheLanguage() {
@@ -288,7 +290,8 @@ private slots:
         w.setFields("||x|||");
         w.click("cmdDeg2Rad");
         QVERIFY(!w.fake.messages.shown.isEmpty());
-        QTEST(w.fake.messages.shown.last().text, "message");
+        QTEST(w.fake.messages.shown.last().text + " | " + w.fake.messages.shown.last().title,
+              "message");
         w.setFields("1|||||");
         w.click("cmdRad2Deg");
         QTEST(w.output(), "line");
