@@ -1,3 +1,4 @@
+#include "CoreText.h"
 #include "NumberReading.h"
 #include "NumberText.h"
 #include "Operations.h"
@@ -11,7 +12,8 @@ namespace Operations {
 
 namespace {
 
-constexpr const char *Title = "Degrees to radians";
+//: Title: the caption of the button "Degrees to radians".
+constexpr const char *Title = CORE_TEXT("Operations", "Degrees to radians");
 
 Message RangeMessage(const char *text, Field focus) {
     return Message{text, Title, MessageIcon::Information, focus};
@@ -55,21 +57,25 @@ OperationResult DegreesToRadians(const Fields &fields, const OutputOptions &opti
         values[i] = ParseAngleField(*texts[i], invalid, commas[i]);
     }
     if (invalid) {
-        result.message = Message{"Invalid input for degrees, minutes or seconds.", Title,
-                                 MessageIcon::Exclamation, Field::None};
+        result.message =
+            Message{CORE_TEXT("Operations", "Invalid input for degrees, minutes or seconds."),
+                    Title, MessageIcon::Exclamation, Field::None};
         return result;
     }
     const auto [d, m, s] = values;
     if (!(d >= 0 && d <= 360) || (d == 360 && (m > 0 || s > 0))) {
-        result.message = RangeMessage("Degrees out of range", Field::Degrees);
+        result.message =
+            RangeMessage(CORE_TEXT("Operations", "Degrees out of range"), Field::Degrees);
         return result;
     }
     if (!(m >= 0 && m <= 59)) {
-        result.message = RangeMessage("Minutes out of range", Field::Minutes);
+        result.message =
+            RangeMessage(CORE_TEXT("Operations", "Minutes out of range"), Field::Minutes);
         return result;
     }
     if (!(s >= 0 && s <= 59)) {
-        result.message = RangeMessage("Seconds out of range", Field::Seconds);
+        result.message =
+            RangeMessage(CORE_TEXT("Operations", "Seconds out of range"), Field::Seconds);
         return result;
     }
     // In this order, each sum stored as a double, dividing by 360 before the multiplication.
@@ -83,7 +89,7 @@ OperationResult DegreesToRadians(const Fields &fields, const OutputOptions &opti
     out.radians = (negative ? "-" : "") + NumberText::FixedResult(radians, places.radians, comma);
     result.append = (negative ? "-" : "") + NumberText::Plain(d) + "\u00B0 " +
                     NumberText::Plain(m) + "' " + NumberText::Plain(s) + "\" = " + out.radians +
-                    " radians\r\n";
+                    " " + std::string(ResultWords::Radians) + "\r\n";
     result.outputToComma = comma;
     return result;
 }

@@ -1,3 +1,4 @@
+#include "CoreText.h"
 #include "NumberReading.h"
 #include "NumberText.h"
 #include "Operations.h"
@@ -54,16 +55,20 @@ OperationResult PlusMinus(int index, const Fields &fields, const OutputOptions &
     if ((index != 0 && index != 1) || out.toAdd.empty()) {
         return result;
     }
+    //: Title of the messages of the "+" button.
+    const char *const add = CORE_TEXT("Operations", "Add");
     // The stray quote belongs to the box's title as designed: keep it.
-    const char *title = index == 0 ? "Add" : "Subtract'";
+    //: Title of the messages of the "-" button; keep the quote.
+    const char *const subtract = CORE_TEXT("Operations", "Subtract'");
+    const char *title = index == 0 ? add : subtract;
     if (out.radians.empty()) {
         out.radians.assign(1, '0');
     }
     const bool comma = out.radians.find(',') != std::string::npos;
     double x = NumberReading::ReadLeadingNumber(StrProc::ReplaceAll(out.radians, ",", "."));
     if (!WithinTurn(x)) {
-        result.message =
-            Message{"Radians out of range", title, MessageIcon::Information, Field::Radians};
+        result.message = Message{CORE_TEXT("Operations", "Radians out of range"), title,
+                                 MessageIcon::Information, Field::Radians};
         return result;
     }
     const int decimals = Precision::For(options.precision).radians;
@@ -75,8 +80,8 @@ OperationResult PlusMinus(int index, const Fields &fields, const OutputOptions &
     const double yRead = NumberReading::ReadLeadingNumber(
         comma ? StrProc::ReplaceAll(out.toAdd, ",", ".") : out.toAdd);
     if (!WithinTurn(yRead)) {
-        result.message =
-            Message{"Second value out of range", title, MessageIcon::Information, Field::ToAdd};
+        result.message = Message{CORE_TEXT("Operations", "Second value out of range"), title,
+                                 MessageIcon::Information, Field::ToAdd};
         return result;
     }
     const double y = Rounding::Round(yRead, decimals);
@@ -87,8 +92,8 @@ OperationResult PlusMinus(int index, const Fields &fields, const OutputOptions &
     out.radians = NumberText::FixedResult(z, decimals, comma);
 
     if (options.showPlusMinus) {
-        result.append = "(" + firstText + (index == 0 ? " + " : " - ") + out.toAdd +
-                        ") mod 2pi = " + out.radians + "\r\n";
+        result.append = "(" + firstText + (index == 0 ? " + " : " - ") + out.toAdd + ") " +
+                        std::string(ResultWords::ModFullTurn) + " = " + out.radians + "\r\n";
     }
     return result;
 }

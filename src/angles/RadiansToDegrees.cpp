@@ -1,3 +1,4 @@
+#include "CoreText.h"
 #include "NumberReading.h"
 #include "NumberText.h"
 #include "Operations.h"
@@ -75,7 +76,9 @@ OperationResult RadiansToDegrees(const Fields &fields, const OutputOptions &opti
     double x = Snapped(std::fabs(value));
     // An infinite reading (a number too large for a double) is above the full turn too.
     if (!(x <= FullTurn)) {
-        result.message = Message{"Radians out of range", "Radians to degrees",
+        result.message = Message{CORE_TEXT("Operations", "Radians out of range"),
+                                 //: Title: the caption of the button "Radians to degrees".
+                                 CORE_TEXT("Operations", "Radians to degrees"),
                                  MessageIcon::Information, Field::Radians};
         return result;
     }
@@ -92,8 +95,8 @@ OperationResult RadiansToDegrees(const Fields &fields, const OutputOptions &opti
     out.sign = negative ? "-" : "";
 
     const double signedX = negative ? -x : x;
-    result.append =
-        out.radians + " radians = " + ValuePart(signedX, options, places, comma) + "\r\n";
+    result.append = out.radians + " " + std::string(ResultWords::Radians) + " = " +
+                    ValuePart(signedX, options, places, comma) + "\r\n";
     return result;
 }
 

@@ -1,9 +1,11 @@
 #include "CommandLine.h"
 
 #include "SpecifySoftware.h"
+#include "Translations.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
+#include <QTranslator>
 #include <cstdio>
 
 namespace {
@@ -28,6 +30,12 @@ void addHidden(QCommandLineParser &parser, const char *name, bool takesValue) {
     parser.addOption(option);
 }
 
+// No application object exists yet, so the texts are looked up in the translation directly.
+QString translated(const char *text) {
+    const QString translation = Translations::ProgramTranslation().translate("CommandLine", text);
+    return translation.isEmpty() ? QString::fromUtf8(text) : translation;
+}
+
 void print(std::FILE *stream, const QString &text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
@@ -46,13 +54,15 @@ Reading Read(int argc, char *argv[]) {
     QCommandLineParser parser;
     // Qt's own options are single-dash words, as in -platform offscreen.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("A calculator for plane angles: converts radians into degrees, minutes "
-                       "and seconds and back,\nand adds and subtracts angles."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
+    parser.setApplicationDescription(translated(QT_TRANSLATE_NOOP(
+        "CommandLine", "A calculator for plane angles: converts radians into degrees, "
+                       "minutes and seconds and back,\nand adds and subtracts angles.")));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        translated(QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit.")));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        translated(QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit.")));
     parser.addOption(help);
     parser.addOption(version);
     for (const char *name : QtOptionsWithValue)
@@ -64,19 +74,26 @@ Reading Read(int argc, char *argv[]) {
     if (!parser.parse(arguments))
         mistake = parser.errorText();
     else if (!parser.positionalArguments().isEmpty())
-        mistake = QStringLiteral("Unexpected argument '%1'.")
+        mistake = translated(QT_TRANSLATE_NOOP("CommandLine", "Unexpected argument '%1'."))
                       .arg(parser.positionalArguments().constFirst());
     if (!mistake.isEmpty()) {
-        print(stderr, QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
-                          .arg(program, mistake));
+        //: %1 is the program's name, %2 what is wrong; keep "--help".
+        print(stderr,
+              translated(QT_TRANSLATE_NOOP("CommandLine",
+                                           "%1: %2\nTry '%1 --help' for more information.\n"))
+                  .arg(program, mistake));
         return {false, 2, false};
     }
     if (parser.isSet(help)) {
         // The usage line names the program as the manual page does, whatever path started it.
         QString text = parser.helpText();
-        text.replace(0, text.indexOf(u'\n'), QStringLiteral("Usage: %1 [options]").arg(program));
-        print(stdout, text + QStringLiteral("\nQt's standard options, such as -platform, -display "
-                                            "and -style, are accepted too.\n"));
+        text.replace(
+            0, text.indexOf(u'\n'),
+            translated(QT_TRANSLATE_NOOP("CommandLine", "Usage: %1 [options]")).arg(program));
+        print(stdout, text + translated(QT_TRANSLATE_NOOP(
+                                 "CommandLine", "\nQt's standard options, such as -platform, "
+                                                "-display and -style, are "
+                                                "accepted too.\n")));
         return {false, 0, false};
     }
     if (parser.isSet(version)) {

@@ -8,16 +8,28 @@
 #include "QtClipboard.h"
 #include "QtMessageBoxes.h"
 #include "QtScreen.h"
+#include "Translations.h"
 #include "XdgWebLauncher.h"
 #include "frmMain.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QStringList>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
+
+// Said before the application object exists, so looked up in the translation directly.
+const char *translated(const char *text) {
+    static QByteArray kept;
+    const QString translation = Translations::ProgramTranslation().translate("main", text);
+    if (translation.isEmpty())
+        return text;
+    kept = translation.toLocal8Bit();
+    return kept.constData();
+}
 
 // Qt aborts with a core dump when it finds no display; say so plainly instead.
 bool displayAvailable() {
@@ -38,7 +50,9 @@ void startUpMessages(QtMsgType type, const QMessageLogContext &, const QString &
     heldStartUpMessages.append(message);
     if (type != QtFatalMsg)
         return;
-    std::fputs("Angulor could not open its window; Qt reports:\n", stderr);
+    std::fputs(
+        translated(QT_TRANSLATE_NOOP("main", "Angulor could not open its window; Qt reports:\n")),
+        stderr);
     for (const QString &line : std::as_const(heldStartUpMessages))
         std::fprintf(stderr, "%s\n", qPrintable(line.trimmed()));
     std::_Exit(1);
@@ -61,8 +75,9 @@ int main(int argc, char *argv[]) {
     if (!commandLine.start)
         return commandLine.status;
     if (!commandLine.windowSystemNamed && !displayAvailable()) {
-        std::fputs("Angulor needs a graphical display, but neither DISPLAY nor WAYLAND_DISPLAY "
-                   "is set.\n",
+        std::fputs(translated(QT_TRANSLATE_NOOP("main", "Angulor needs a graphical display, but "
+                                                        "neither DISPLAY nor WAYLAND_DISPLAY is "
+                                                        "set.\n")),
                    stderr);
         return 1;
     }
@@ -74,6 +89,7 @@ int main(int argc, char *argv[]) {
     heldStartUpMessages.clear();
     // Every way out runs the quit sequence, which ends the process itself.
     QApplication::setQuitOnLastWindowClosed(false);
+    Translations::Install(app);
     // Lets the desktop match the windows with the menu entry of the same id.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quevrin_systems.Angulor"));
     QApplication::setWindowIcon(applicationIcon());

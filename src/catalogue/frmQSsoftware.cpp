@@ -17,7 +17,8 @@
 
 namespace {
 
-const QString IntroText = QStringLiteral(
+const char *const IntroText = QT_TRANSLATE_NOOP(
+    "frmQSsoftware",
     "Quevrin Systems publishes fourteen Windows programs.  Here are titles, brief descriptions "
     "and URLs.  All of them may be downloaded from our web site at no charge.  If you are "
     "online, click on any item to call up the product page on the web.");
@@ -86,7 +87,7 @@ void frmQSsoftware::createControls() {
     lblTitle.push_back(title);
     lblDescription.push_back(description);
 
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close", "small button"), this);
     cmdClose->setFont(DesignFont(QStringLiteral("Tahoma"), CatalogueLayout::fontPoints));
     cmdClose->setAutoDefault(true);
     cmdClose->setDefault(true);
@@ -135,7 +136,7 @@ void frmQSsoftware::Form_Load() {
         widget->setGeometry(Twips::toPixels(r, dpi));
     };
 
-    lblIntro->setText(IntroText);
+    lblIntro->setText(tr(IntroText));
     QFont introFont = lblIntro->font();
     introFont.setBold(blnIntroFontBold);
     lblIntro->setFont(introFont);

@@ -2,7 +2,13 @@
 
 #include "Platform.h"
 
+#include <QCoreApplication>
+
 namespace weblink {
+
+QString LaunchFailureTitle() {
+    return QCoreApplication::translate("weblink", "Cannot launch web browser", "title");
+}
 
 QString GetFileExtension(const QString &path, bool lowerCase) {
     const QString name = path.mid(path.lastIndexOf(QLatin1Char('\\')) + 1);
@@ -17,26 +23,32 @@ std::optional<QString> LaunchFailureMessage(int code, const QString &address, Ca
     if (code > HighestFailureCode)
         return std::nullopt;
     // A code of 0 or more is written with one leading blank, a negative one with its minus.
-    QString message = QStringLiteral("Error launching web browser, error code =") +
-                      (code >= 0 ? QStringLiteral(" ") : QString()) + QString::number(code) +
-                      QLatin1Char('.');
+    //: The error number follows after a blank.
+    QString message =
+        QCoreApplication::translate("weblink", "Error launching web browser, error code =") +
+        (code >= 0 ? QStringLiteral(" ") : QString()) + QString::number(code) + QLatin1Char('.');
     QString sentence;
     switch (code) {
     case 31: {
         constexpr bool lowerCase = true;
         const QString extension = GetFileExtension(address, lowerCase);
-        sentence = caller == Caller::Notice
-                       ? QStringLiteral("File extension '") + extension +
-                             QStringLiteral("' is not associated with any application program.")
-                       : QStringLiteral("The web page file type ") + extension +
-                             QStringLiteral(" is not associated with any browser program.");
+        sentence =
+            caller == Caller::Notice
+                ? QCoreApplication::translate(
+                      "weblink",
+                      "File extension '%1' is not associated with any application program.")
+                      .arg(extension)
+                : QCoreApplication::translate(
+                      "weblink",
+                      "The web page file type %1 is not associated with any browser program.")
+                      .arg(extension);
         break;
     }
     case 8:
-        sentence = QStringLiteral("Out of memory.");
+        sentence = QCoreApplication::translate("weblink", "Out of memory.");
         break;
     case 2:
-        sentence = QStringLiteral("Please try once more.");
+        sentence = QCoreApplication::translate("weblink", "Please try once more.");
         break;
     default:
         return message;
@@ -49,7 +61,7 @@ void Launch(const QString &address, Caller caller, Platform &platform, QWidget *
         return;
     const int code = platform.web.open(address);
     if (const auto message = LaunchFailureMessage(code, address, caller))
-        platform.messages.show(parent, *message, LaunchFailureTitle, BoxIcon::Exclamation);
+        platform.messages.show(parent, *message, LaunchFailureTitle(), BoxIcon::Exclamation);
 }
 
 void OpenWebPage(const QString &url, Platform &platform, QWidget *parent) {

@@ -21,7 +21,7 @@ QString GetFileExtension(const QString &path, bool lowerCase);
 // The box text for a failed launch of `address`, or nothing when `code` is a success.
 std::optional<QString> LaunchFailureMessage(int code, const QString &address, Caller caller);
 
-inline const QString LaunchFailureTitle = QStringLiteral("Cannot launch web browser");
+QString LaunchFailureTitle();
 
 // Opens `address` with the user's program for it and explains a failure in a message box;
 // does nothing while an earlier launch awaits its verdict.

@@ -7,6 +7,7 @@
 #include "QS_common.h"
 #include "SignChange.h"
 #include "SpecifySoftware.h"
+#include "TranslatedResult.h"
 #include "WindowPlacement.h"
 #include "weblink.h"
 
@@ -201,7 +202,8 @@ void frmMain::focusAtEnd(QLineEdit *field) {
     field->end(select);
 }
 
-void frmMain::applyResult(const OperationResult &result) {
+void frmMain::applyResult(const OperationResult &coreResult) {
+    const OperationResult result = Translated(coreResult);
     setIfChanged(txbRadians, result.fields.radians);
     setIfChanged(txbToAdd, result.fields.toAdd);
     setIfChanged(txbDegrees, result.fields.degrees);

@@ -47,12 +47,15 @@ QPushButton *makeButton(QWidget *window, const char *name, const QString &captio
 } // namespace
 
 void frmMain::createControls() {
-    setWindowTitle(QStringLiteral("Radians to/from degrees,minutes,seconds"));
+    setWindowTitle(tr("Radians to/from degrees,minutes,seconds",
+                      "window title while the window is being built"));
     setFont(DesignFont(QStringLiteral("MS Sans Serif"), 8.25));
     const QFont courier = DesignFont(QStringLiteral("Courier New"), 8.25);
 
-    Label1 = makeControl<QLabel>(this, "Label1", QStringLiteral("Radians"));
-    txbRadians = makeField(this, "txbRadians", 13, QStringLiteral("Radians"));
+    Label1 =
+        makeControl<QLabel>(this, "Label1", tr("Radians", "small label before the radians field"));
+    txbRadians =
+        makeField(this, "txbRadians", 13, tr("Radians", "spoken name of the radians field"));
     const char *plusMinusNames[] = {"cmdPlusMinus(0)", "cmdPlusMinus(1)", "cmdPlusMinus(2)"};
     const QString plusMinusCaptions[] = {QStringLiteral("+"), QStringLiteral("-"),
                                          QStringLiteral("->")};
@@ -61,15 +64,18 @@ void frmMain::createControls() {
         cmdPlusMinus[index]->setFont(
             DesignFont(QStringLiteral("MS Sans Serif"), 8.25, QFont::Bold));
     }
-    cmdPlusMinus[2]->setAccessibleName(QStringLiteral("Move radians to value to add"));
-    txbToAdd = makeField(this, "txbToAdd", 13, QStringLiteral("Value to add or subtract"));
+    cmdPlusMinus[2]->setAccessibleName(
+        tr("Move radians to value to add", "spoken name of the arrow button"));
+    txbToAdd =
+        makeField(this, "txbToAdd", 13, tr("Value to add or subtract", "spoken name of a field"));
     chkShowPlusMinus =
-        makeControl<QCheckBox>(this, "chkShowPlusMinus", QStringLiteral("Show +/- results"));
-    Label5 = makeControl<QLabel>(this, "Label5", QStringLiteral("Significant figures:"));
+        makeControl<QCheckBox>(this, "chkShowPlusMinus", tr("Show +/- results", "small check box"));
+    Label5 = makeControl<QLabel>(
+        this, "Label5", tr("Significant figures:", "small label before the list of 6 to 9"));
     Label5->setAlignment(Qt::AlignRight | Qt::AlignTop);
     cboDecimalPlaces = makeControl<QComboBox>(this, "cboDecimalPlaces");
     cboDecimalPlaces->setEditable(true);
-    cboDecimalPlaces->setAccessibleName(QStringLiteral("Significant figures"));
+    cboDecimalPlaces->setAccessibleName(tr("Significant figures", "spoken name of the list"));
     // The text of the box is the user's own: typing never picks or adds a list entry.
     cboDecimalPlaces->setInsertPolicy(QComboBox::NoInsert);
     cboDecimalPlaces->setCompleter(nullptr);
@@ -80,14 +86,17 @@ void frmMain::createControls() {
     // takes the wheel only once it has the focus, and the wheel does not give it the focus.
     cboDecimalPlaces->setFocusPolicy(Qt::StrongFocus);
     cboDecimalPlaces->installEventFilter(this);
-    cmdRad2Deg = makeButton(this, "cmdRad2Deg", QStringLiteral("Radians to degrees"));
-    chkRoundToMinutes =
-        makeControl<QCheckBox>(this, "chkRoundToMinutes", QStringLiteral("Round to minutes"));
-    chkDecimal = makeControl<QCheckBox>(this, "chkDecimal", QStringLiteral("Output in decimal"));
-    optDecDegrees = makeControl<QRadioButton>(this, "optDecDegrees", QStringLiteral("degrees"));
-    optDecMinutes = makeControl<QRadioButton>(this, "optDecMinutes", QStringLiteral("minutes"));
+    cmdRad2Deg = makeButton(this, "cmdRad2Deg", tr("Radians to degrees", "button"));
+    chkRoundToMinutes = makeControl<QCheckBox>(this, "chkRoundToMinutes",
+                                               tr("Round to minutes", "small check box"));
+    chkDecimal =
+        makeControl<QCheckBox>(this, "chkDecimal", tr("Output in decimal", "small check box"));
+    optDecDegrees = makeControl<QRadioButton>(this, "optDecDegrees",
+                                              tr("degrees", "small option: decimal degrees"));
+    optDecMinutes = makeControl<QRadioButton>(this, "optDecMinutes",
+                                              tr("minutes", "small option: decimal minutes"));
     txbOutput = makeControl<QPlainTextEdit>(this, "txbOutput");
-    txbOutput->setAccessibleName(QStringLiteral("Output"));
+    txbOutput->setAccessibleName(tr("Output", "spoken name of the output box"));
     txbOutput->setFont(courier);
     txbOutput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txbOutput->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -96,25 +105,30 @@ void frmMain::createControls() {
     lblSign = makeControl<QLabel>(this, "lblSign", QStringLiteral("-"));
     lblSign->setAlignment(Qt::AlignRight | Qt::AlignTop);
     // Its caption, "-" or nothing, is what a screen reader reads as the sign.
-    lblSign->setAccessibleDescription(QStringLiteral("Sign of the angle"));
-    Label2 = makeControl<QLabel>(this, "Label2", QStringLiteral("Degrees:"));
-    txbDegrees = makeField(this, "txbDegrees", 8, QStringLiteral("Degrees"));
-    Label3 = makeControl<QLabel>(this, "Label3", QStringLiteral("minutes:"));
-    txbMinutes = makeField(this, "txbMinutes", 5, QStringLiteral("Minutes"));
-    Label4 = makeControl<QLabel>(this, "Label4", QStringLiteral("seconds:"));
-    txbSeconds = makeField(this, "txbSeconds", 5, QStringLiteral("Seconds"));
+    lblSign->setAccessibleDescription(
+        tr("Sign of the angle", "spoken description of the sign label"));
+    Label2 =
+        makeControl<QLabel>(this, "Label2", tr("Degrees:", "small label before the degrees field"));
+    txbDegrees = makeField(this, "txbDegrees", 8, tr("Degrees", "spoken name of a field"));
+    Label3 =
+        makeControl<QLabel>(this, "Label3", tr("minutes:", "small label before the minutes field"));
+    txbMinutes = makeField(this, "txbMinutes", 5, tr("Minutes", "spoken name of a field"));
+    Label4 =
+        makeControl<QLabel>(this, "Label4", tr("seconds:", "small label before the seconds field"));
+    txbSeconds = makeField(this, "txbSeconds", 5, tr("Seconds", "spoken name of a field"));
     for (QWidget *control :
          std::initializer_list<QWidget *>{txbRadians, txbToAdd, Label2, Label3, Label4})
         control->setFont(courier);
     // The trailing blank is part of the designed caption.
-    cmdChangeSign = makeButton(this, "cmdChangeSign", QStringLiteral("Change sign "));
-    cmdDeg2Rad = makeButton(this, "cmdDeg2Rad", QStringLiteral("Degrees to radians"));
+    cmdChangeSign = makeButton(this, "cmdChangeSign", //: Small button; keep the trailing blank.
+                               tr("Change sign ", "button"));
+    cmdDeg2Rad = makeButton(this, "cmdDeg2Rad", tr("Degrees to radians", "button"));
     cmdCopyToClipboard =
-        makeButton(this, "cmdCopyToClipboard", QStringLiteral("Copy output to clipboard"));
-    cmdClear[1] = makeButton(this, "cmdClear(1)", QStringLiteral("Clear input"));
-    cmdClear[0] = makeButton(this, "cmdClear(0)", QStringLiteral("Clear output"));
-    cmdHelp = makeButton(this, "cmdHelp", QStringLiteral("Help"));
-    cmdQuit = makeButton(this, "cmdQuit", QStringLiteral("Quit"));
+        makeButton(this, "cmdCopyToClipboard", tr("Copy output to clipboard", "button"));
+    cmdClear[1] = makeButton(this, "cmdClear(1)", tr("Clear input", "small button"));
+    cmdClear[0] = makeButton(this, "cmdClear(0)", tr("Clear output", "small button"));
+    cmdHelp = makeButton(this, "cmdHelp", tr("Help", "small button"));
+    cmdQuit = makeButton(this, "cmdQuit", tr("Quit", "small button"));
     lblCopyright = makeControl<ClickLabel>(this, "lblCopyright",
                                            QStringLiteral("\u00A9 Quevrin Systems Software"));
     lblCopyright->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -3,6 +3,7 @@
 #include "Windows1252.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -15,27 +16,27 @@ namespace {
 FileReadResult failure(int number, const char *description) {
     FileReadResult result;
     result.errorNumber = number;
-    result.description = QString::fromLatin1(description);
+    result.description = QCoreApplication::translate("PosixFileReader", description);
     return result;
 }
 
 FileReadResult fileNotFound() {
-    return failure(53, "File not found");
+    return failure(53, QT_TRANSLATE_NOOP("PosixFileReader", "File not found"));
 }
 FileReadResult pathNotFound() {
-    return failure(76, "Path not found");
+    return failure(76, QT_TRANSLATE_NOOP("PosixFileReader", "Path not found"));
 }
 FileReadResult permissionDenied() {
-    return failure(70, "Permission denied");
+    return failure(70, QT_TRANSLATE_NOOP("PosixFileReader", "Permission denied"));
 }
 FileReadResult accessError() {
-    return failure(75, "Path/File access error");
+    return failure(75, QT_TRANSLATE_NOOP("PosixFileReader", "Path/File access error"));
 }
 FileReadResult pastEndOfFile() {
-    return failure(62, "Input past end of file");
+    return failure(62, QT_TRANSLATE_NOOP("PosixFileReader", "Input past end of file"));
 }
 FileReadResult ioError() {
-    return failure(57, "Device I/O error");
+    return failure(57, QT_TRANSLATE_NOOP("PosixFileReader", "Device I/O error"));
 }
 
 FileReadResult openFailure(int error, const QString &path) {
@@ -51,7 +52,7 @@ FileReadResult openFailure(int error, const QString &path) {
         return permissionDenied();
     case EMFILE:
     case ENFILE:
-        return failure(67, "Too many files");
+        return failure(67, QT_TRANSLATE_NOOP("PosixFileReader", "Too many files"));
     default:
         return accessError();
     }

@@ -30,9 +30,11 @@ void HelpCommand::run() {
                                 platform.screen.availableGeometryAt(main.center())));
     }
     view->strFilename = QCoreApplication::applicationDirPath() + QStringLiteral("/ang_help.txt");
-    view->setWindowTitle(QStringLiteral("Help for ANG"));
+    view->setWindowTitle(
+        QCoreApplication::translate("HelpCommand", "Help for ANG", "window title"));
     view->blnCopyToClipboardInvisible = true;
-    view->setTextName(QStringLiteral("Help text"));
+    view->setTextName(
+        QCoreApplication::translate("HelpCommand", "Help text", "spoken name of the text box"));
     view->setWindowIcon(mainWindow.windowIcon());
     view->show();
     view->raise();

@@ -1,19 +1,28 @@
 #include "ViewerText.h"
 
+#include <QCoreApplication>
+
 namespace ViewerText {
 
-const QString &cutHeader() {
-    static const QString header =
-        QStringLiteral("NOTE: This file is too large to display entirely in this textbox.\r\n"
-                       "To view the entire contents of the file load it into NotePad,\r\n"
-                       "WordPad or some other text editor.\r\n\r\n");
-    return header;
+namespace {
+
+// The notes' lines end with CR LF, as the file's own lines do.
+QString withCrLf(QString text) {
+    return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
-const QString &cutFooter() {
-    static const QString footer =
-        QStringLiteral("NOTE: Entire contents of file have not been displayed.\r\n");
-    return footer;
+} // namespace
+
+QString cutHeader() {
+    return withCrLf(QCoreApplication::translate(
+        "ViewerText", "NOTE: This file is too large to display entirely in this textbox.\n"
+                      "To view the entire contents of the file load it into NotePad,\n"
+                      "WordPad or some other text editor.\n\n"));
+}
+
+QString cutFooter() {
+    return withCrLf(QCoreApplication::translate(
+        "ViewerText", "NOTE: Entire contents of file have not been displayed.\n"));
 }
 
 qsizetype cutKeptLength() {
@@ -27,26 +36,30 @@ QString forDisplay(const QString &content) {
 }
 
 QString currentFolderMessage(const QString &currentPath) {
-    return currentPath.isEmpty() ? QStringLiteral("The current folder no longer exists.")
-                                 : currentPath;
+    return currentPath.isEmpty()
+               ? QCoreApplication::translate("ViewerText", "The current folder no longer exists.")
+               : currentPath;
 }
 
 QString readErrorMessage(int number, const QString &description) {
     const QString digits =
         number >= 0 ? QLatin1Char(' ') + QString::number(number) : QString::number(number);
-    return QStringLiteral("Error") + digits + QStringLiteral(".  ") + description;
+    //: %1 is the error number with its blank (" 53"), %2 the description.
+    return QCoreApplication::translate("ViewerText", "Error%1.  %2").arg(digits, description);
 }
 
 QString readErrorTitle() {
-    return QStringLiteral("Error reading file");
+    return QCoreApplication::translate("ViewerText", "Error reading file", "title");
 }
 
 QString emptyFileMessage(const QString &path) {
-    return QStringLiteral("The file\n%1\nis empty, so there is no text to show.").arg(path);
+    return QCoreApplication::translate("ViewerText",
+                                       "The file\n%1\nis empty, so there is no text to show.")
+        .arg(path);
 }
 
 QString emptyFileTitle() {
-    return QStringLiteral("Empty file");
+    return QCoreApplication::translate("ViewerText", "Empty file", "title");
 }
 
 } // namespace ViewerText

@@ -13,8 +13,8 @@ constexpr qsizetype largestShownWhole = charactersToRead - 1;
 // part, CR LF CR LF and a closing note, never more than 65534 characters.
 QString forDisplay(const QString &content);
 
-const QString &cutHeader();
-const QString &cutFooter();
+QString cutHeader();
+QString cutFooter();
 qsizetype cutKeptLength();
 
 // The first message of a failed read names the current folder; a folder that has been

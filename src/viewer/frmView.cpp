@@ -17,9 +17,9 @@
 
 frmView::frmView(Platform &platform, QWidget *parent)
     : QWidget(parent), platform(platform), txbText1(new QPlainTextEdit(this)),
-      cmdClose(new QPushButton(QStringLiteral("Close"), this)),
-      cmdCopyToClipboard(new QPushButton(QStringLiteral("Copy to clipboard"), this)) {
-    setWindowTitle(QStringLiteral("Viewing"));
+      cmdClose(new QPushButton(tr("Close", "small button"), this)),
+      cmdCopyToClipboard(new QPushButton(tr("Copy to clipboard", "button"), this)) {
+    setWindowTitle(tr("Viewing", "window title"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(DesignFont(QStringLiteral("Arial"), frmViewLayout::fontPoints));
     txbText1->setObjectName(QStringLiteral("txbText1"));
@@ -99,7 +99,7 @@ void frmView::Form_Activate() {
     if (blnFileDisplayed || loading || !isVisible())
         return;
     loading = true;
-    cmdClose->setText(QStringLiteral("Close"));
+    cmdClose->setText(tr("Close", "small button"));
     txbText1->clear();
     setCopyCaption(false);
     cmdCopyToClipboard->setVisible(!blnCopyToClipboardInvisible);
@@ -202,8 +202,8 @@ void frmView::cmdClose_Click() {
 }
 
 void frmView::setCopyCaption(bool forSelection) {
-    cmdCopyToClipboard->setText(forSelection ? QStringLiteral("Copy selected text to clipboard")
-                                             : QStringLiteral("Copy to clipboard"));
+    cmdCopyToClipboard->setText(forSelection ? tr("Copy selected text to clipboard", "button")
+                                             : tr("Copy to clipboard", "button"));
     cmdCopyToClipboard->resize(toPixels(forSelection ? frmViewLayout::copySelectionWidth
                                                      : frmViewLayout::cmdCopyToClipboard.width),
                                cmdCopyToClipboard->height());

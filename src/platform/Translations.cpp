@@ -1,0 +1,51 @@
+#include "Translations.h"
+
+#include "Language.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace Translations {
+
+namespace {
+
+QString programFile(const QString &language) {
+    return QStringLiteral(":/translations/angulor_%1.qm").arg(language);
+}
+
+} // namespace
+
+QString ChosenLanguage() {
+    return Language::Chosen(Language::Preferred(Language::FromProcess()), [](const QString &name) {
+        return QFileInfo::exists(programFile(name));
+    });
+}
+
+void Install(QCoreApplication &application) {
+    const QString language = ChosenLanguage();
+    if (language.isEmpty())
+        return;
+    auto *program = new QTranslator(&application);
+    if (program->load(programFile(language)))
+        QCoreApplication::installTranslator(program);
+    // Qt's own texts: the OK button, the fields' context menus. Without Qt's translations
+    // installed they stay English.
+    auto *qt = new QTranslator(&application);
+    if (qt->load(QStringLiteral("qtbase_") + language,
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+}
+
+const QTranslator &ProgramTranslation() {
+    static QTranslator translation;
+    static const bool loaded = [] {
+        const QString language = ChosenLanguage();
+        return !language.isEmpty() && translation.load(programFile(language));
+    }();
+    Q_UNUSED(loaded);
+    return translation;
+}
+
+} // namespace Translations
