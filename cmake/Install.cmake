@@ -14,7 +14,7 @@ install(CODE "
             COMMAND_ERROR_IS_FATAL ANY)
     endif()
 ")
-install(FILES ${PROJECT_SOURCE_DIR}/data/ang_help.txt DESTINATION ${ANGULOR_PRIVATE_DIR})
+install(FILES ${ANGULOR_HELP_FILES} DESTINATION ${ANGULOR_PRIVATE_DIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/icons/hicolor DESTINATION share/icons)
 install(FILES ${PROJECT_SOURCE_DIR}/data/${ANGULOR_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/data/package/copyright DESTINATION share/doc/angulor)

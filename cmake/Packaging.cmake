@@ -23,7 +23,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # xdg-open for the maker's web pages.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, xdg-utils")
 # The Wayland platform plugin: without it the program runs through X11 on a Wayland desktop.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hicolor-icon-theme, qt6-wayland")
+# Qt's own translations for the OK button and the fields' menus, and a font with the glyphs of
+# the Chinese translation.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "hicolor-icon-theme, qt6-wayland, qt6-translations-l10n, fonts-noto-cjk | fonts-wqy-microhei")
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/FinishPackage.cmake)
 
 include(CPack)

@@ -3,10 +3,15 @@
 # update_translations refreshes the .ts files from the code; it keeps what is translated.
 find_package(Qt6 6.4 REQUIRED COMPONENTS LinguistTools)
 
-set(ANGULOR_LANGUAGES de fr es it pt_BR pl ru zh_CN)
 set(ANGULOR_TS_FILES)
 foreach(language IN LISTS ANGULOR_LANGUAGES)
     list(APPEND ANGULOR_TS_FILES ${PROJECT_SOURCE_DIR}/translations/angulor_${language}.ts)
+endforeach()
+
+# The help text beside the program: the English file and one per language.
+set(ANGULOR_HELP_FILES ${PROJECT_SOURCE_DIR}/data/ang_help.txt)
+foreach(language IN LISTS ANGULOR_LANGUAGES)
+    list(APPEND ANGULOR_HELP_FILES ${PROJECT_SOURCE_DIR}/data/ang_help.${language}.txt)
 endforeach()
 
 file(GLOB_RECURSE translated_sources CONFIGURE_DEPENDS

@@ -2,8 +2,11 @@
 """Screenshots of the main window, the help viewer and the catalogue at several display scales.
 
 Usage: tools/take-screenshots PREFIX [OUTDIR]   (it runs this with the desktop module at hand)
+       tools/take-screenshots --language LANGUAGE PREFIX [OUTDIR]
 PREFIX holds an installed Angulor (cmake --install build --prefix PREFIX); the pictures go to
 OUTDIR (docs/scaling by default) as main-<scale>x.png, viewer-<scale>x.png, catalogue-<scale>x.png.
+With --language, only the main window in that language, after one conversion, at scale 1, as
+OUTDIR/screenshot-<LANGUAGE>.png (docs by default).
 Needs the packages of ./test and imagemagick.
 """
 
@@ -31,6 +34,31 @@ def shoot(desktop, window, path):
     if result.returncode != 0:
         raise Failure(f"import failed: {result.stderr}")
     print(path)
+
+
+def take_translated(prefix, outdir, language):
+    workdir = Path(tempfile.mkdtemp(prefix="angulor-shots-"))
+    runtime = workdir / "runtime"
+    runtime.mkdir(mode=0o700)
+    env = {"PATH": os.environ["PATH"], "HOME": str(workdir), "XDG_RUNTIME_DIR": str(runtime),
+           "LANG": "C.UTF-8", "LC_ALL": "C.UTF-8"}
+    processes = Processes(env)
+    desktop = Desktop(processes, env, screen="1600x1000x24")
+    try:
+        desktop.start()
+        app_env = dict(env, QT_QPA_PLATFORM="xcb", LANGUAGE=language)
+        app = subprocess.Popen([str(prefix / "bin/angulor")], cwd=workdir, env=app_env,
+                               start_new_session=True)
+        processes.started.append(app)
+        main = desktop.window(app, MAIN_TITLE)
+        desktop.run("xdotool", "windowactivate", "--sync", main)
+        desktop.run("xdotool", "type", "--delay", "50", "1")
+        desktop.run("xdotool", "key", "Return")
+        settle()
+        shoot(desktop, main, outdir / f"screenshot-{language}.png")
+    finally:
+        processes.end_all()
+        shutil.rmtree(workdir, ignore_errors=True)
 
 
 def take(prefix, outdir, scale):
@@ -72,6 +100,11 @@ def take(prefix, outdir, scale):
 
 
 def main():
+    if len(sys.argv) in (4, 5) and sys.argv[1] == "--language":
+        outdir = Path(sys.argv[4] if len(sys.argv) == 5 else
+                      Path(__file__).resolve().parent.parent / "docs").resolve()
+        take_translated(Path(sys.argv[3]).resolve(), outdir, sys.argv[2])
+        return 0
     if len(sys.argv) == 4 and sys.argv[1] == "--scale":
         take(Path(sys.argv[2]), Path(sys.argv[3]), os.environ["ANGULOR_SHOT_SCALE"])
         return 0

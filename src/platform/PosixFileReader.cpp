@@ -1,5 +1,6 @@
 #include "PosixFileReader.h"
 
+#include "Utf8Text.h"
 #include "Windows1252.h"
 
 #include <QByteArray>
@@ -72,7 +73,8 @@ public:
 
 } // namespace
 
-FileReadResult PosixFileReader::read(const QString &path, qint64 maxBytes) {
+FileReadResult PosixFileReader::read(const QString &path, qint64 maxCharacters,
+                                     TextEncoding encoding) {
     if (path.isEmpty())
         return fileNotFound();
     // O_NONBLOCK: a named pipe in the file's place must not hang the program on open.
@@ -87,7 +89,9 @@ FileReadResult PosixFileReader::read(const QString &path, qint64 maxBytes) {
     if (!S_ISREG(info.st_mode))
         return accessError();
 
-    const qint64 wanted = maxBytes < 0 ? 0 : maxBytes;
+    const qint64 characters = maxCharacters < 0 ? 0 : maxCharacters;
+    // One byte a character in Windows-1252; up to four in UTF-8, after a byte order mark.
+    const qint64 wanted = encoding == TextEncoding::Utf8 ? characters * 4 + 3 : characters;
     QByteArray bytes(wanted, Qt::Uninitialized);
     qint64 got = 0;
     while (got < wanted) {
@@ -104,7 +108,15 @@ FileReadResult PosixFileReader::read(const QString &path, qint64 maxBytes) {
         return pastEndOfFile();
 
     FileReadResult result;
-    result.text = Windows1252::decode(QByteArrayView(bytes.constData(), got));
-    result.truncated = info.st_size > got;
+    const QByteArrayView read(bytes.constData(), got);
+    const bool moreFollow = info.st_size > got;
+    if (encoding == TextEncoding::Utf8) {
+        const Utf8Text::Bounded text = Utf8Text::decode(read, characters, moreFollow);
+        result.text = text.text;
+        result.truncated = text.cut;
+    } else {
+        result.text = Windows1252::decode(read);
+        result.truncated = moreFollow;
+    }
     return result;
 }

@@ -4,5 +4,5 @@
 
 class PosixFileReader : public FileReader {
 public:
-    FileReadResult read(const QString &path, qint64 maxBytes) override;
+    FileReadResult read(const QString &path, qint64 maxCharacters, TextEncoding encoding) override;
 };

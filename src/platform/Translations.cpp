@@ -24,15 +24,23 @@ QString ChosenLanguage() {
 }
 
 void Install(QCoreApplication &application) {
+    // Those of an earlier call make way, so that the language can follow a changed desktop.
+    for (QTranslator *earlier : application.findChildren<QTranslator *>(
+             QStringLiteral("angulor translation"), Qt::FindDirectChildrenOnly)) {
+        QCoreApplication::removeTranslator(earlier);
+        delete earlier;
+    }
     const QString language = ChosenLanguage();
     if (language.isEmpty())
         return;
     auto *program = new QTranslator(&application);
+    program->setObjectName(QStringLiteral("angulor translation"));
     if (program->load(programFile(language)))
         QCoreApplication::installTranslator(program);
     // Qt's own texts: the OK button, the fields' context menus. Without Qt's translations
     // installed they stay English.
     auto *qt = new QTranslator(&application);
+    qt->setObjectName(QStringLiteral("angulor translation"));
     if (qt->load(QStringLiteral("qtbase_") + language,
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);

@@ -13,7 +13,8 @@ namespace Translations {
 // prefers that the program has; empty for English.
 QString ChosenLanguage();
 
-// Installs the program's and Qt's translations for the chosen language; English installs none.
+// Installs the program's and Qt's translations for the chosen language, in place of those an
+// earlier call installed; English installs none.
 void Install(QCoreApplication &application);
 
 // The program's translation alone, for the texts wanted before the application object exists

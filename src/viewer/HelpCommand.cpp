@@ -1,5 +1,7 @@
 #include "HelpCommand.h"
 
+#include "Language.h"
+
 #include <QCoreApplication>
 #include <QWidget>
 
@@ -29,7 +31,11 @@ void HelpCommand::run() {
         view->move(KeptOnScreen(QRect(QPoint(main.left(), main.top() + main.height()), frame),
                                 platform.screen.availableGeometryAt(main.center())));
     }
-    view->strFilename = QCoreApplication::applicationDirPath() + QStringLiteral("/ang_help.txt");
+    const QString folder = QCoreApplication::applicationDirPath();
+    view->strFilename = folder + QStringLiteral("/ang_help.txt");
+    view->translatedFilenames.clear();
+    for (const QString &language : Language::Preferred(Language::FromProcess()))
+        view->translatedFilenames.append(folder + QStringLiteral("/ang_help.%1.txt").arg(language));
     view->setWindowTitle(
         QCoreApplication::translate("HelpCommand", "Help for ANG", "window title"));
     view->blnCopyToClipboardInvisible = true;

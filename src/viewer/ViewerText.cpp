@@ -32,7 +32,11 @@ qsizetype cutKeptLength() {
 QString forDisplay(const QString &content) {
     if (content.size() <= largestShownWhole)
         return content;
-    return cutHeader() + content.left(cutKeptLength()) + QStringLiteral("\r\n\r\n") + cutFooter();
+    qsizetype kept = cutKeptLength();
+    // A character of two UTF-16 halves is kept whole or not at all.
+    if (kept > 0 && content.at(kept - 1).isHighSurrogate())
+        --kept;
+    return cutHeader() + content.left(kept) + QStringLiteral("\r\n\r\n") + cutFooter();
 }
 
 QString currentFolderMessage(const QString &currentPath) {

@@ -15,6 +15,14 @@
 #include <QTimer>
 #include <algorithm>
 
+namespace {
+
+// The read failures that mean the file is not there.
+constexpr int FileNotFound = 53;
+constexpr int PathNotFound = 76;
+
+} // namespace
+
 frmView::frmView(Platform &platform, QWidget *parent)
     : QWidget(parent), platform(platform), txbText1(new QPlainTextEdit(this)),
       cmdClose(new QPushButton(tr("Close", "small button"), this)),
@@ -108,9 +116,9 @@ void frmView::Form_Activate() {
     makeTextReadOnly();
     Form_Resize();
 
-    const FileReadResult read = platform.files.read(strFilename, ViewerText::charactersToRead);
+    const auto [path, read] = readText();
     if (read.errorNumber != 0) {
-        reportReadFailure(read.errorNumber, read.description);
+        reportReadFailure(path, read.errorNumber, read.description);
     } else {
         txbText1->setPlainText(ViewerText::forDisplay(read.text));
         txbText1->moveCursor(QTextCursor::Start);
@@ -131,12 +139,23 @@ void frmView::setTextName(const QString &name) {
     txbText1->setAccessibleName(name);
 }
 
-void frmView::reportReadFailure(int errorNumber, const QString &description) {
+std::pair<QString, FileReadResult> frmView::readText() {
+    for (const QString &translated : translatedFilenames) {
+        FileReadResult read =
+            platform.files.read(translated, ViewerText::charactersToRead, TextEncoding::Utf8);
+        if (read.errorNumber != FileNotFound && read.errorNumber != PathNotFound)
+            return {translated, read};
+    }
+    return {strFilename, platform.files.read(strFilename, ViewerText::charactersToRead,
+                                             TextEncoding::Windows1252)};
+}
+
+void frmView::reportReadFailure(const QString &path, int errorNumber, const QString &description) {
     // The current folder comes first on purpose: it says where a relative name was looked for.
     platform.messages.show(this, ViewerText::currentFolderMessage(QDir::currentPath()), QString(),
                            BoxIcon::None);
     if (errorNumber == 62)
-        platform.messages.show(this, ViewerText::emptyFileMessage(strFilename),
+        platform.messages.show(this, ViewerText::emptyFileMessage(path),
                                ViewerText::emptyFileTitle(), BoxIcon::Exclamation);
     else
         platform.messages.show(this, ViewerText::readErrorMessage(errorNumber, description),

@@ -3,7 +3,9 @@
 #include "Platform.h"
 #include "frmViewLayout.h"
 
+#include <QStringList>
 #include <QWidget>
+#include <utility>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -16,6 +18,9 @@ public:
     explicit frmView(Platform &platform, QWidget *parent = nullptr);
 
     QString strFilename;
+    // The text in the person's language, in UTF-8, tried in order before strFilename; a file
+    // that is not there is passed over.
+    QStringList translatedFilenames;
     bool blnCopyToClipboardInvisible = false;
 
     // What a screen reader calls the text box.
@@ -43,7 +48,9 @@ private:
     void cmdClose_Click();
 
     void makeTextReadOnly();
-    void reportReadFailure(int errorNumber, const QString &description);
+    // The first file there is, and what reading it gave.
+    std::pair<QString, FileReadResult> readText();
+    void reportReadFailure(const QString &path, int errorNumber, const QString &description);
     void setCopyCaption(bool forSelection);
     void place(QWidget *control, const Twips::Rect &rect);
     int toPixels(int twips) const;

@@ -40,7 +40,8 @@ EXPECTED_FILES = {
     "share/doc/angulor/copyright",
     "share/doc/angulor/changelog.gz",
     "share/man/man1/angulor.1.gz",
-} | {f"share/icons/hicolor/{n}x{n}/apps/{APP_ID}.png" for n in ICON_SIZES}
+} | {f"share/icons/hicolor/{n}x{n}/apps/{APP_ID}.png" for n in ICON_SIZES} | {
+    f"lib/angulor/{path.name}" for path in SOURCE_DIR.glob("data/ang_help.*.txt")}
 
 
 def files_under(root):
@@ -98,11 +99,13 @@ class TreeTests(unittest.TestCase):
         self.assertTrue(real.is_file() and os.access(real, os.X_OK))
         self.assertEqual(real.read_bytes()[:4], b"\x7fELF")
 
-    def test_help_file_lies_beside_the_real_program(self):
+    def test_help_files_lie_beside_the_real_program(self):
         real = (PREFIX / "bin/angulor").resolve()
-        help_file = real.parent / "ang_help.txt"
-        self.assertEqual(help_file.read_bytes(), (SOURCE_DIR / "data/ang_help.txt").read_bytes())
-        self.assertGreater(help_file.stat().st_size, 0)
+        for source in SOURCE_DIR.glob("data/ang_help*.txt"):
+            with self.subTest(file=source.name):
+                help_file = real.parent / source.name
+                self.assertEqual(help_file.read_bytes(), source.read_bytes())
+                self.assertGreater(help_file.stat().st_size, 0)
 
     def test_icons_have_their_sizes(self):
         for n in ICON_SIZES:
@@ -206,6 +209,12 @@ class CommandLineTests(unittest.TestCase):
         text = angulor("--help").stdout
         for option in ("-h, --help", "-v, --version", "-platform", "-display", "-style"):
             self.assertIn(option, text)
+
+    def test_help_speaks_the_desktops_language(self):
+        env = dict(without_display(), LANGUAGE="de")
+        text = run(str(PREFIX / "bin/angulor"), "--help", env=env).stdout
+        self.assertIn("Diese Hilfe anzeigen und beenden.", text)
+        self.assertIn("-h, --help", text)
 
     def test_mistakes_end_with_status_2_and_a_hint(self):
         for args, named in ((["--bogus"], "bogus"), (["-x"], "'x'"), (["stray"], "stray"),

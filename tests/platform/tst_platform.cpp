@@ -2,6 +2,7 @@
 #include "ExitProcessEnder.h"
 #include "PosixFileReader.h"
 #include "StandInOpener.h"
+#include "Utf8Text.h"
 #include "Windows1252.h"
 #include "XdgWebLauncher.h"
 
@@ -125,11 +126,49 @@ private slots:
         if (path.endsWith(QStringLiteral("locked.txt")) && notRoot.emplace().wasRoot &&
             !notRoot->dropped)
             QSKIP("running as root without leave to change the effective user");
-        const FileReadResult result = PosixFileReader().read(path, 65530);
+        const FileReadResult result =
+            PosixFileReader().read(path, 65530, TextEncoding::Windows1252);
         QTEST(result.errorNumber, "errorNumber");
         QTEST(result.description, "description");
         QTEST(result.text, "text");
         QTEST(result.truncated, "truncated");
+    }
+
+    // The translated help texts: the bound counts characters, and a cut splits none.
+    void readsUtf8Bounded_data() {
+        columns<QByteArray, int, bool, QString, bool>("bytes", "bound", "moreFollow", "text",
+                                                      "cut");
+        row("whole text", QByteArray("Bogenma\xC3\x9F"), 10, false, u"Bogenmaß"_qs, false);
+        row("byte order mark dropped",
+            QByteArray("\xEF\xBB\xBF"
+                       "ab"),
+            10, false, "ab", false);
+        row("cut at the bound", QByteArray("\xD0\xB0\xD0\xB1\xD0\xB2"), 2, false, u"аб"_qs, true);
+        row("character broken off by the byte bound", QByteArray("a\xE4\xB8"), 10, true, "a", true);
+        row("pair of halves kept whole", QByteArray("a\xF0\x9F\x98\x80"), 2, false, "a", true);
+        row("bad bytes shown as such",
+            QByteArray("a\xFF"
+                       "b"),
+            10, false, u"a\uFFFDb"_qs, false);
+    }
+    void readsUtf8Bounded() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, bound);
+        QFETCH(bool, moreFollow);
+        const Utf8Text::Bounded read = Utf8Text::decode(bytes, bound, moreFollow);
+        QTEST(read.text, "text");
+        QTEST(read.cut, "cut");
+    }
+    void readsUtf8FileByCharacters() {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("ang_help.zh_CN.txt")));
+        const QByteArray chinese = u"角"_qs.toUtf8().repeated(65531);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(chinese) == chinese.size());
+        file.close();
+        const FileReadResult read =
+            PosixFileReader().read(file.fileName(), 65530, TextEncoding::Utf8);
+        QCOMPARE(read.text, u"角"_qs.repeated(65530));
+        QVERIFY(read.truncated);
     }
 
     void takesOnlyTheBeginningOfAHugeFile() {
@@ -143,7 +182,8 @@ private slots:
         const qint64 before = bytesRead(costBefore);
         if (before < 0)
             QSKIP("the kernel does not tell this process how much it reads");
-        const FileReadResult result = PosixFileReader().read(file.fileName(), 65530);
+        const FileReadResult result =
+            PosixFileReader().read(file.fileName(), 65530, TextEncoding::Windows1252);
         const qint64 readByReader = bytesRead(costAfter) - before - costBefore;
         QCOMPARE(result.text.size(), 65530);
         QVERIFY(result.text.startsWith(QStringLiteral("start")) && result.truncated);

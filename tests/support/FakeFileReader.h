@@ -3,17 +3,21 @@
 #include "FileReader.h"
 
 #include <QList>
+#include <QMap>
 #include <QStringList>
 
-// Answers with `next` and records every read.
+// Answers with `next`, or what `byPath` holds for the path, and records every read.
 class FakeFileReader : public FileReader {
 public:
-    FileReadResult read(const QString &path, qint64 maxBytes) override {
+    FileReadResult read(const QString &path, qint64 maxCharacters, TextEncoding encoding) override {
         paths.append(path);
-        limits.append(maxBytes);
-        return next;
+        limits.append(maxCharacters);
+        encodings.append(encoding);
+        return byPath.value(path, next);
     }
     FileReadResult next;
+    QMap<QString, FileReadResult> byPath; // answers for these paths instead of `next`
     QStringList paths;
     QList<qint64> limits;
+    QList<TextEncoding> encodings;
 };
