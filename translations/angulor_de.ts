@@ -334,7 +334,7 @@ ist leer, es gibt also keinen Text anzuzeigen.</translation>
     <message>
         <source>Radians</source>
         <comment>small label before the radians field</comment>
-        <translation>Bogenmaß</translation>
+        <translation>Radiant</translation>
     </message>
     <message>
         <source>Radians</source>
@@ -414,7 +414,7 @@ ist leer, es gibt also keinen Text anzuzeigen.</translation>
     <message>
         <source>minutes:</source>
         <comment>small label before the minutes field</comment>
-        <translation>Minuten:</translation>
+        <translation>Min.:</translation>
     </message>
     <message>
         <source>Minutes</source>
@@ -424,7 +424,7 @@ ist leer, es gibt also keinen Text anzuzeigen.</translation>
     <message>
         <source>seconds:</source>
         <comment>small label before the seconds field</comment>
-        <translation>Sekunden:</translation>
+        <translation>Sek.:</translation>
     </message>
     <message>
         <source>Seconds</source>

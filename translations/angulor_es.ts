@@ -414,7 +414,7 @@ está vacío, así que no hay texto que mostrar.</translation>
     <message>
         <source>minutes:</source>
         <comment>small label before the minutes field</comment>
-        <translation>minutos:</translation>
+        <translation>min.:</translation>
     </message>
     <message>
         <source>Minutes</source>
@@ -424,7 +424,7 @@ está vacío, así que no hay texto que mostrar.</translation>
     <message>
         <source>seconds:</source>
         <comment>small label before the seconds field</comment>
-        <translation>segundos:</translation>
+        <translation>seg.:</translation>
     </message>
     <message>
         <source>Seconds</source>

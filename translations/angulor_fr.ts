@@ -414,7 +414,7 @@ est vide : il n’y a aucun texte à afficher.</translation>
     <message>
         <source>minutes:</source>
         <comment>small label before the minutes field</comment>
-        <translation>minutes :</translation>
+        <translation>min :</translation>
     </message>
     <message>
         <source>Minutes</source>
@@ -424,7 +424,7 @@ est vide : il n’y a aucun texte à afficher.</translation>
     <message>
         <source>seconds:</source>
         <comment>small label before the seconds field</comment>
-        <translation>secondes :</translation>
+        <translation>sec. :</translation>
     </message>
     <message>
         <source>Seconds</source>

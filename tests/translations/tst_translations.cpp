@@ -92,6 +92,18 @@ QString misfit(QWidget *control, const QString &text, double scale) {
         room = control->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, control);
     else if (qobject_cast<QRadioButton *>(control))
         room = control->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, control);
+    // A control that a later one overlaps at the height of its caption (a label reaching under
+    // its field) ends where that one begins.
+    if (QWidget *parent = control->parentWidget()) {
+        const QRect own = control->geometry();
+        for (const QWidget *other : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            const QRect theirs = other->geometry();
+            if (other != control && other->isVisible() && theirs.left() > own.left() &&
+                theirs.left() <= own.right() && theirs.top() <= own.center().y() &&
+                theirs.bottom() >= own.center().y())
+                room.setRight(qMin(room.right(), theirs.left() - own.left() - 1));
+        }
+    }
     QFont font = control->font();
     font.setPointSizeF(font.pointSizeF() * scale);
     const QFontMetricsF metrics(font);
