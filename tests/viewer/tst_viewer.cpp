@@ -142,6 +142,38 @@ private slots:
         QCOMPARE(view.isVisible(), rig.messages.shown.isEmpty());
     }
 
+    // The translations of the help text are tried first, in the person's order; one that is
+    // not there is passed over, one that fails otherwise is reported.
+    void translatedTextComesFirst_data() {
+        columns<QList<int>, QString, QString>("errors", "reads", "shown");
+        row("first translation", QList<int>{0, 0, 0}, "pt_BR", "pt_BR text");
+        row("missing region, its language", QList<int>{53, 0, 0}, "pt_BR pt", "pt text");
+        row("none there, English", QList<int>{76, 53, 0}, "pt_BR pt en", "en text");
+        row("an empty translation is reported", QList<int>{62, 0, 0}, "pt_BR",
+            "The file\n/h/ang_help.pt_BR.txt\nis empty, so there is no text to show.");
+    }
+    void translatedTextComesFirst() {
+        QFETCH(QList<int>, errors);
+        Rig rig;
+        frmView view(rig.withFakes);
+        view.translatedFilenames = QStringList{"/h/ang_help.pt_BR.txt", "/h/ang_help.pt.txt"};
+        view.strFilename = "/h/ang_help.en.txt";
+        const QStringList names{"pt_BR", "pt", "en"};
+        for (int i = 0; i < 3; ++i)
+            rig.fakes.files.byPath["/h/ang_help." + names[i] + ".txt"] = {
+                errors[i], "why", names[i] + " text", false};
+        QVERIFY(shownAndLoaded(view));
+        QStringList reads;
+        for (const QString &path : rig.fakes.files.paths)
+            reads << path.section(u'.', 1, -2);
+        QTEST(reads.join(u' '), "reads");
+        QCOMPARE(rig.fakes.files.encodings.last(),
+                 reads.last() == "en" ? TextEncoding::Windows1252 : TextEncoding::Utf8);
+        QTEST(rig.messages.shown.isEmpty() ? textBox(view)->toPlainText()
+                                           : rig.messages.shown.last().text,
+              "shown");
+    }
+
     void errorNumberIsWrittenWithItsSignPlace() {
         QCOMPARE(ViewerText::readErrorMessage(0, QStringLiteral("x")), "Error 0.  x");
         QCOMPARE(ViewerText::readErrorMessage(-5, QStringLiteral("x")), "Error-5.  x");
