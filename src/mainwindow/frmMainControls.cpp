@@ -120,8 +120,9 @@ void frmMain::createControls() {
          std::initializer_list<QWidget *>{txbRadians, txbToAdd, Label2, Label3, Label4})
         control->setFont(courier);
     // The trailing blank is part of the designed caption.
-    cmdChangeSign = makeButton(this, "cmdChangeSign", //: Small button; keep the trailing blank.
-                               tr("Change sign ", "button"));
+    //: Small button; keep the trailing blank.
+    const QString changeSign = tr("Change sign ", "button");
+    cmdChangeSign = makeButton(this, "cmdChangeSign", changeSign);
     cmdDeg2Rad = makeButton(this, "cmdDeg2Rad", tr("Degrees to radians", "button"));
     cmdCopyToClipboard =
         makeButton(this, "cmdCopyToClipboard", tr("Copy output to clipboard", "button"));
