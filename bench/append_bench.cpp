@@ -16,7 +16,7 @@
 int main(int argc, char *argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    InstallFontSubstitutes();
+    installFontSubstitutes();
     FakePlatform fake;
     frmMain window(fake.platform);
     window.Form_Load();

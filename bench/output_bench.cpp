@@ -188,7 +188,7 @@ const Row Rows[] = {
 int main(int argc, char *argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    InstallFontSubstitutes();
+    installFontSubstitutes();
     Window w;
 
     std::printf("median of %d runs, ms; columns: lines in the output box\n", Runs);

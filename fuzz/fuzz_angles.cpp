@@ -34,39 +34,39 @@ namespace {
 constexpr double SnapCeiling = 6.2832;
 constexpr std::size_t RadiansLength = 13;
 
-bool Contains(std::string_view text, std::string_view part) {
+bool contains(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
 }
 
 // A text the program wrote itself: no infinity or NaN spelled out in it.
-void CheckWritten(std::string_view text) {
-    CHECK(!Contains(text, "inf") && !Contains(text, "nan"));
+void checkWritten(std::string_view text) {
+    CHECK(!contains(text, "inf") && !contains(text, "nan"));
 }
 
-double ReadBack(const std::string &text) {
-    return NumberReading::ReadLeadingNumber(StrProc::ReplaceAll(text, ",", "."));
+double readBack(const std::string &text) {
+    return NumberReading::readLeadingNumber(StrProc::replaceAll(text, ",", "."));
 }
 
-void CheckRadiansText(const std::string &text) {
-    CheckWritten(text);
+void checkRadiansText(const std::string &text) {
+    checkWritten(text);
     CHECK(text.size() <= RadiansLength);
-    CHECK(std::fabs(ReadBack(text)) <= SnapCeiling);
+    CHECK(std::fabs(readBack(text)) <= SnapCeiling);
 }
 
-void CheckWholeField(const std::string &text, long long low, long long high) {
+void checkWholeField(const std::string &text, long long low, long long high) {
     CHECK(!text.empty() && text.size() <= 3);
-    const double value = NumberReading::ReadLeadingNumber(text);
+    const double value = NumberReading::readLeadingNumber(text);
     CHECK(value >= static_cast<double>(low) && value <= static_cast<double>(high));
 }
 
-void CheckAppend(const std::string &append) {
-    CheckWritten(append);
+void checkAppend(const std::string &append) {
+    checkWritten(append);
     CHECK(append.empty() || append.ends_with("\r\n"));
     CHECK(StrProc::CountOccurrences(append, "\r\n") <= 1);
 }
 
-void CheckNumbers(std::string_view text, int decimals) {
-    const double value = NumberReading::ReadLeadingNumber(text);
+void checkNumbers(std::string_view text, int decimals) {
+    const double value = NumberReading::readLeadingNumber(text);
     CHECK(!std::isnan(value));
     if (!std::isfinite(value) || std::fabs(value) > 1e15) {
         return;
@@ -78,20 +78,20 @@ void CheckNumbers(std::string_view text, int decimals) {
     CHECK(std::fabs(rounded - value) <= 0.5 * std::pow(10.0, -decimals) + slack);
     // The fixed text rounds the double's exact value, so it may leave a typed decimal half on
     // the other side than Round does; both stay within half a unit.
-    const std::string fixed = NumberText::Fixed(value, decimals);
-    const double shown = NumberReading::ReadLeadingNumber(fixed);
+    const std::string fixed = NumberText::fixed(value, decimals);
+    const double shown = NumberReading::readLeadingNumber(fixed);
     CHECK(std::fabs(shown - value) <= 0.5 * std::pow(10.0, -decimals) + slack);
     CHECK(fixed.front() != '-' || shown != 0);
-    const std::string plain = NumberText::Plain(value);
-    CHECK(!Contains(plain, "e") && plain != "-0");
+    const std::string plain = NumberText::plain(value);
+    CHECK(!contains(plain, "e") && plain != "-0");
     // 15 significant digits: within half a unit of the 15th digit.
-    CHECK(std::fabs(NumberReading::ReadLeadingNumber(plain) - value) <= std::fabs(value) * 1e-14);
+    CHECK(std::fabs(NumberReading::readLeadingNumber(plain) - value) <= std::fabs(value) * 1e-14);
 }
 
-void CheckRadiansToDegrees(const Fields &in, const OutputOptions &options) {
-    const auto result = Operations::RadiansToDegrees(in, options);
+void checkRadiansToDegrees(const Fields &in, const OutputOptions &options) {
+    const auto result = Operations::radiansToDegrees(in, options);
     CHECK(!result.outputToComma);
-    CheckAppend(result.append);
+    checkAppend(result.append);
     if (in.radians.empty() || result.message) {
         CHECK(result.append.empty());
         CHECK(result.fields.radians == in.radians && result.fields.degrees == in.degrees);
@@ -100,34 +100,34 @@ void CheckRadiansToDegrees(const Fields &in, const OutputOptions &options) {
         return;
     }
     const auto &out = result.fields;
-    CheckRadiansText(out.radians);
-    CheckWholeField(out.degrees, 0, 360);
-    CheckWholeField(out.minutes, 0, 59);
+    checkRadiansText(out.radians);
+    checkWholeField(out.degrees, 0, 360);
+    checkWholeField(out.minutes, 0, 59);
     if (options.roundToMinutes) {
         CHECK(out.seconds.empty());
     } else {
-        CheckWholeField(out.seconds, 0, 59);
+        checkWholeField(out.seconds, 0, 59);
     }
     CHECK(out.sign.empty() || out.sign == "-");
     CHECK(result.append.starts_with(out.radians + " radians = "));
     // The value part has its sign in front only: never a "-" inside the minutes.
     const auto degreeSign = result.append.find("\u00B0");
     CHECK(degreeSign != std::string::npos);
-    CHECK(!Contains(std::string_view(result.append).substr(degreeSign), "-"));
+    CHECK(!contains(std::string_view(result.append).substr(degreeSign), "-"));
     // Minutes and seconds, whole or decimal, never show 60 or more.
-    const std::string line = StrProc::ReplaceAll(result.append, ",", ".");
+    const std::string line = StrProc::replaceAll(result.append, ",", ".");
     for (std::size_t at = 0; at < line.size(); ++at) {
         const std::size_t mark = line[at] == '\'' ? 1 : line.compare(at, 2, "\u00B0") == 0 ? 2 : 0;
         if (mark > 0) {
-            const double part = NumberReading::ReadLeadingNumber(line.substr(at + mark));
+            const double part = NumberReading::readLeadingNumber(line.substr(at + mark));
             CHECK(part >= 0 && part < 60);
         }
     }
 }
 
-void CheckDegreesToRadians(const Fields &in, const OutputOptions &options) {
-    const auto result = Operations::DegreesToRadians(in, options);
-    CheckAppend(result.append);
+void checkDegreesToRadians(const Fields &in, const OutputOptions &options) {
+    const auto result = Operations::degreesToRadians(in, options);
+    checkAppend(result.append);
     const auto &out = result.fields;
     const std::size_t lengths[] = {8, 5, 5};
     const std::string *typed[] = {&in.degrees, &in.minutes, &in.seconds};
@@ -143,14 +143,14 @@ void CheckDegreesToRadians(const Fields &in, const OutputOptions &options) {
         CHECK(out.radians == in.radians && result.append.empty());
         return;
     }
-    CheckRadiansText(out.radians);
+    checkRadiansText(out.radians);
     CHECK(out.radians.front() != '-' || !in.sign.empty());
 }
 
-void CheckPlusMinus(int index, const Fields &in, const OutputOptions &options) {
-    const auto result = Operations::PlusMinus(index, in, options);
+void checkPlusMinus(int index, const Fields &in, const OutputOptions &options) {
+    const auto result = Operations::plusMinus(index, in, options);
     CHECK(!result.outputToComma);
-    CheckAppend(result.append);
+    checkAppend(result.append);
     const auto &out = result.fields;
     if (index == 2) {
         CHECK(out.toAdd == in.radians && out.radians.empty());
@@ -167,9 +167,9 @@ void CheckPlusMinus(int index, const Fields &in, const OutputOptions &options) {
         CHECK(result.append.empty());
         return;
     }
-    CheckRadiansText(out.radians);
-    CheckRadiansText(out.toAdd);
-    const double z = ReadBack(out.radians);
+    checkRadiansText(out.radians);
+    checkRadiansText(out.toAdd);
+    const double z = readBack(out.radians);
     CHECK(z >= 0 && z <= SnapCeiling);
     CHECK(!options.showPlusMinus || result.append.starts_with("("));
 }
@@ -188,7 +188,7 @@ struct ModelCounts {
 };
 ModelCounts counts;
 
-void CheckAgainstModel(ModelComparison::Operation operation, const Fields &in,
+void checkAgainstModel(ModelComparison::Operation operation, const Fields &in,
                        const OutputOptions &options) {
     ExactModel::Case c{in.radians,
                        in.toAdd,
@@ -202,14 +202,14 @@ void CheckAgainstModel(ModelComparison::Operation operation, const Fields &in,
                        options.roundToMinutes,
                        options.showPlusMinus,
                        "0.5 radians = 28.64789\u00B0\r\n"};
-    const auto verdict = ModelComparison::Compare(operation, c);
+    const auto verdict = ModelComparison::compare(operation, c);
     if (!verdict.open.empty()) {
         ++counts.open[verdict.open];
         return;
     }
     ++counts.compared;
     if (!verdict.mismatch.empty()) {
-        std::fprintf(stderr, "%s\n%s", ModelComparison::Describe(operation, c).c_str(),
+        std::fprintf(stderr, "%s\n%s", ModelComparison::describe(operation, c).c_str(),
                      verdict.mismatch.c_str());
         __builtin_trap();
     }
@@ -243,22 +243,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     Fields fields{parts[0], parts[1], parts[2], parts[3], parts[4], (data[1] & 8) ? "-" : ""};
 
     for (const auto &text : parts) {
-        CheckNumbers(text, options.precision);
+        checkNumbers(text, options.precision);
         bool invalid = false;
         bool comma = false;
         const double value = Operations::ParseAngleField(text, invalid, comma);
         CHECK(invalid ? value == -1 : (value >= 0 && !std::isnan(value)));
-        CHECK(comma == Contains(text, ","));
+        CHECK(comma == contains(text, ","));
     }
-    CheckRadiansToDegrees(fields, options);
-    CheckDegreesToRadians(fields, options);
-    CheckPlusMinus(index, fields, options);
+    checkRadiansToDegrees(fields, options);
+    checkDegreesToRadians(fields, options);
+    checkPlusMinus(index, fields, options);
 
     using ModelComparison::Operation;
-    CheckAgainstModel(Operation::RadiansToDegrees, fields, options);
-    CheckAgainstModel(Operation::DegreesToRadians, fields, options);
+    checkAgainstModel(Operation::RadiansToDegrees, fields, options);
+    checkAgainstModel(Operation::DegreesToRadians, fields, options);
     if (index < 2) {
-        CheckAgainstModel(index == 0 ? Operation::Add : Operation::Subtract, fields, options);
+        checkAgainstModel(index == 0 ? Operation::Add : Operation::Subtract, fields, options);
     }
     return 0;
 }

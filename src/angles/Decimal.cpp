@@ -15,16 +15,16 @@ constexpr long long MinPoint = -400;
 // "something non-zero follows".
 constexpr std::size_t MaxDigits = 800;
 
-Digits Zero(bool negative) {
+Digits zero(bool negative) {
     return Digits{negative, {}, 0};
 }
 
 } // namespace
 
-Digits Normalised(Digits value) {
+Digits normalised(Digits value) {
     const auto first = value.digits.find_first_not_of('0');
     if (first == std::string::npos) {
-        return Zero(value.negative);
+        return zero(value.negative);
     }
     value.digits.erase(0, first);
     value.point -= static_cast<long long>(first);
@@ -32,12 +32,12 @@ Digits Normalised(Digits value) {
     return value;
 }
 
-Digits Shortest(double value) {
+Digits shortest(double value) {
     char buffer[64];
     const auto [end, ec] =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
     if (ec != std::errc{} || !std::isfinite(value)) {
-        return Zero(std::signbit(value));
+        return zero(std::signbit(value));
     }
     Digits result{std::signbit(value), {}, 0};
     const char *p = buffer;
@@ -59,18 +59,18 @@ Digits Shortest(double value) {
         std::from_chars(p, end, exponent);
     }
     result.point = exponent + 1;
-    return Normalised(std::move(result));
+    return normalised(std::move(result));
 }
 
-Digits RoundedAt(Digits value, long long decimals) {
-    value = Normalised(std::move(value));
+Digits roundedAt(Digits value, long long decimals) {
+    value = normalised(std::move(value));
     const long long size = static_cast<long long>(value.digits.size());
     const long long keep = value.point + decimals;
     if (keep >= size) {
         return value;
     }
     if (keep < 0) {
-        return Zero(value.negative);
+        return zero(value.negative);
     }
     const auto cut = static_cast<std::size_t>(keep);
     const char first = value.digits[cut];
@@ -91,20 +91,20 @@ Digits RoundedAt(Digits value, long long decimals) {
             ++value.digits[i - 1];
         }
     }
-    return Normalised(std::move(value));
+    return normalised(std::move(value));
 }
 
-Digits RoundedToSignificant(Digits value, int significant) {
-    value = Normalised(std::move(value));
+Digits roundedToSignificant(Digits value, int significant) {
+    value = normalised(std::move(value));
     if (value.digits.empty()) {
         return value;
     }
     const long long decimals = significant - value.point;
-    return RoundedAt(std::move(value), decimals);
+    return roundedAt(std::move(value), decimals);
 }
 
-double ToDouble(const Digits &value) {
-    const Digits d = Normalised(value);
+double toDouble(const Digits &value) {
+    const Digits d = normalised(value);
     const double sign = d.negative ? -1.0 : 1.0;
     // from_chars below would read "inf" or "nan" as such: only decimal digits get that far.
     if (d.digits.find_first_not_of("0123456789") != std::string::npos) {

@@ -13,19 +13,19 @@ struct Digits {
 };
 
 // The shortest digits that read back as the same double: the value the user typed and sees.
-Digits Shortest(double value);
+Digits shortest(double value);
 
 // Rounded to `decimals` places after the point; an exact half of these digits goes to the
 // even neighbour.
-Digits RoundedAt(Digits value, long long decimals);
+Digits roundedAt(Digits value, long long decimals);
 
 // Rounded to `significant` digits, an exact half going to the even neighbour.
-Digits RoundedToSignificant(Digits value, int significant);
+Digits roundedToSignificant(Digits value, int significant);
 
 // The nearest double; too large gives +/- infinity, too small +/- 0.
-double ToDouble(const Digits &value);
+double toDouble(const Digits &value);
 
 // Digits with leading zeros removed and the point moved to match, trailing zeros removed.
-Digits Normalised(Digits value);
+Digits normalised(Digits value);
 
 } // namespace Decimal

@@ -13,7 +13,7 @@ namespace {
 
 constexpr const char *Title = "Degrees to radians";
 
-Message RangeMessage(const char *text, Field focus) {
+Message rangeMessage(const char *text, Field focus) {
     return Message{text, Title, MessageIcon::Information, focus};
 }
 
@@ -32,15 +32,15 @@ double ParseAngleField(std::string_view text, bool &invalid, bool &comma) {
         invalid = true;
         return -1;
     }
-    return NumberReading::ReadPlainDecimal(StrProc::ReplaceAll(text, ",", "."));
+    return NumberReading::readPlainDecimal(StrProc::replaceAll(text, ",", "."));
 }
 
-OperationResult DegreesToRadians(const Fields &fields, const OutputOptions &options) {
+OperationResult degreesToRadians(const Fields &fields, const OutputOptions &options) {
     OperationResult result{fields, {}, false, {}};
     Fields &out = result.fields;
     const std::array<std::string *, 3> texts{&out.degrees, &out.minutes, &out.seconds};
     for (auto *text : texts) {
-        *text = StrProc::TrimBlanks(*text);
+        *text = StrProc::trimBlanks(*text);
     }
     if (out.degrees.empty() && out.minutes.empty() && out.seconds.empty()) {
         return result;
@@ -61,15 +61,15 @@ OperationResult DegreesToRadians(const Fields &fields, const OutputOptions &opti
     }
     const auto [d, m, s] = values;
     if (!(d >= 0 && d <= 360) || (d == 360 && (m > 0 || s > 0))) {
-        result.message = RangeMessage("Degrees out of range", Field::Degrees);
+        result.message = rangeMessage("Degrees out of range", Field::Degrees);
         return result;
     }
     if (!(m >= 0 && m <= 59)) {
-        result.message = RangeMessage("Minutes out of range", Field::Minutes);
+        result.message = rangeMessage("Minutes out of range", Field::Minutes);
         return result;
     }
     if (!(s >= 0 && s <= 59)) {
-        result.message = RangeMessage("Seconds out of range", Field::Seconds);
+        result.message = rangeMessage("Seconds out of range", Field::Seconds);
         return result;
     }
     // In this order, each sum stored as a double, dividing by 360 before the multiplication.
@@ -79,10 +79,10 @@ OperationResult DegreesToRadians(const Fields &fields, const OutputOptions &opti
 
     const bool comma = commas[0];
     const bool negative = !out.sign.empty();
-    const auto places = Precision::For(options.precision);
-    out.radians = (negative ? "-" : "") + NumberText::FixedResult(radians, places.radians, comma);
-    result.append = (negative ? "-" : "") + NumberText::Plain(d) + "\u00B0 " +
-                    NumberText::Plain(m) + "' " + NumberText::Plain(s) + "\" = " + out.radians +
+    const auto places = Precision::decimalsFor(options.precision);
+    out.radians = (negative ? "-" : "") + NumberText::fixedResult(radians, places.radians, comma);
+    result.append = (negative ? "-" : "") + NumberText::plain(d) + "\u00B0 " +
+                    NumberText::plain(m) + "' " + NumberText::plain(s) + "\" = " + out.radians +
                     " radians\r\n";
     result.outputToComma = comma;
     return result;

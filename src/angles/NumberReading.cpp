@@ -11,15 +11,15 @@ namespace {
 // Exponents beyond this make any mantissa infinite or zero; saturating keeps the sum in range.
 constexpr long long ExponentCap = 1'000'000'000;
 
-bool IsBlank(char c) {
+bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n';
 }
-bool IsDigit(char c) {
+bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-int DigitValue(char c) {
-    if (IsDigit(c)) {
+int digitValue(char c) {
+    if (isDigit(c)) {
         return c - '0';
     }
     if (c >= 'a' && c <= 'f') {
@@ -32,21 +32,21 @@ int DigitValue(char c) {
 }
 
 // Blanks may stand anywhere inside the leading number, so they are simply left out.
-std::string WithoutBlanks(std::string_view text) {
+std::string withoutBlanks(std::string_view text) {
     std::string result;
     result.reserve(text.size());
     for (const char c : text) {
-        if (!IsBlank(c)) {
+        if (!isBlank(c)) {
             result.push_back(c);
         }
     }
     return result;
 }
 
-double ReadWhole(std::string_view digits, int base) {
+double readWhole(std::string_view digits, int base) {
     double value = 0.0;
     for (const char c : digits) {
-        const int digit = DigitValue(c);
+        const int digit = digitValue(c);
         if (digit >= base) {
             break;
         }
@@ -57,14 +57,14 @@ double ReadWhole(std::string_view digits, int base) {
 
 } // namespace
 
-double ReadLeadingNumber(std::string_view text) {
-    const std::string s = WithoutBlanks(text);
+double readLeadingNumber(std::string_view text) {
+    const std::string s = withoutBlanks(text);
     if (s.size() >= 2 && s[0] == '&') {
         if (s[1] == 'H' || s[1] == 'h') {
-            return ReadWhole(std::string_view(s).substr(2), 16);
+            return readWhole(std::string_view(s).substr(2), 16);
         }
         if (s[1] == 'O' || s[1] == 'o') {
-            return ReadWhole(std::string_view(s).substr(2), 8);
+            return readWhole(std::string_view(s).substr(2), 8);
         }
         return 0.0;
     }
@@ -74,12 +74,12 @@ double ReadLeadingNumber(std::string_view text) {
         number.negative = s[i] == '-';
         ++i;
     }
-    for (; i < s.size() && IsDigit(s[i]); ++i) {
+    for (; i < s.size() && isDigit(s[i]); ++i) {
         number.digits.push_back(s[i]);
     }
     number.point = static_cast<long long>(number.digits.size());
     if (i < s.size() && s[i] == '.') {
-        for (++i; i < s.size() && IsDigit(s[i]); ++i) {
+        for (++i; i < s.size() && isDigit(s[i]); ++i) {
             number.digits.push_back(s[i]);
         }
     }
@@ -95,7 +95,7 @@ double ReadLeadingNumber(std::string_view text) {
         }
         long long exponent = 0;
         bool anyDigit = false;
-        for (; j < s.size() && IsDigit(s[j]); ++j) {
+        for (; j < s.size() && isDigit(s[j]); ++j) {
             anyDigit = true;
             if (exponent < ExponentCap) {
                 exponent = exponent * 10 + (s[j] - '0');
@@ -105,17 +105,17 @@ double ReadLeadingNumber(std::string_view text) {
             number.point += negativeExponent ? -exponent : exponent;
         }
     }
-    return Decimal::ToDouble(number);
+    return Decimal::toDouble(number);
 }
 
-double ReadPlainDecimal(std::string_view digitsAndPoint) {
+double readPlainDecimal(std::string_view digitsAndPoint) {
     Decimal::Digits number;
     bool seenPoint = false;
     for (const char c : digitsAndPoint) {
         if (c == '.' && !seenPoint) {
             seenPoint = true;
             number.point = static_cast<long long>(number.digits.size());
-        } else if (IsDigit(c)) {
+        } else if (isDigit(c)) {
             number.digits.push_back(c);
         } else {
             break;
@@ -124,7 +124,7 @@ double ReadPlainDecimal(std::string_view digitsAndPoint) {
     if (!seenPoint) {
         number.point = static_cast<long long>(number.digits.size());
     }
-    return Decimal::ToDouble(number);
+    return Decimal::toDouble(number);
 }
 
 } // namespace NumberReading

@@ -9,10 +9,10 @@ namespace NumberReading {
 // (E, optional sign, digits); or &H / &O with a hexadecimal / octal whole number. Reading stops
 // at the first character that cannot continue the number; no leading number reads as 0.
 // A number too large for a double reads as +/- infinity, never as NaN.
-double ReadLeadingNumber(std::string_view text);
+double readLeadingNumber(std::string_view text);
 
 // Reads an unsigned decimal of digits with at most one "." ("", "." -> 0, "5." -> 5, ".5" -> 0.5).
 // The caller has checked the characters.
-double ReadPlainDecimal(std::string_view digitsAndPoint);
+double readPlainDecimal(std::string_view digitsAndPoint);
 
 } // namespace NumberReading

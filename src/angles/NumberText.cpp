@@ -22,7 +22,7 @@ struct Positional {
     std::string fraction;
 };
 
-Positional Split(const Decimal::Digits &value) {
+Positional split(const Decimal::Digits &value) {
     const auto &digits = value.digits;
     const long long size = static_cast<long long>(digits.size());
     if (value.point <= 0) {
@@ -37,7 +37,7 @@ Positional Split(const Decimal::Digits &value) {
 
 } // namespace
 
-std::string Fixed(double value, int decimals) {
+std::string fixed(double value, int decimals) {
     if (!std::isfinite(value)) {
         return {};
     }
@@ -63,23 +63,23 @@ std::string AddLeadingZero(std::string_view text) {
     return std::string(text);
 }
 
-std::string NormaliseSeparator(std::string_view text, bool commaMode) {
-    return commaMode ? StrProc::ReplaceAll(text, ".", ",") : StrProc::ReplaceAll(text, ",", ".");
+std::string normaliseSeparator(std::string_view text, bool commaMode) {
+    return commaMode ? StrProc::replaceAll(text, ".", ",") : StrProc::replaceAll(text, ",", ".");
 }
 
-std::string FixedResult(double value, int decimals, bool commaMode) {
-    return NormaliseSeparator(AddLeadingZero(Fixed(value, decimals)), commaMode);
+std::string fixedResult(double value, int decimals, bool commaMode) {
+    return normaliseSeparator(AddLeadingZero(fixed(value, decimals)), commaMode);
 }
 
-std::string Plain(double value) {
+std::string plain(double value) {
     if (!std::isfinite(value)) {
         return {};
     }
-    const auto rounded = Decimal::RoundedToSignificant(Decimal::Shortest(value), 15);
+    const auto rounded = Decimal::roundedToSignificant(Decimal::shortest(value), 15);
     if (rounded.digits.empty()) {
         return "0";
     }
-    const auto [whole, fraction] = Split(rounded);
+    const auto [whole, fraction] = split(rounded);
     std::string text = rounded.negative ? "-" : "";
     text += whole;
     if (!fraction.empty()) {
@@ -89,7 +89,7 @@ std::string Plain(double value) {
     return text;
 }
 
-std::string Whole(long long value) {
+std::string whole(long long value) {
     return std::to_string(value);
 }
 

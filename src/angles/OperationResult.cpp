@@ -2,7 +2,7 @@
 
 #include "NumberText.h"
 
-OutputEdit EditOutput(std::string_view earlier, const OperationResult &result) {
+OutputEdit editOutput(std::string_view earlier, const OperationResult &result) {
     OutputEdit edit;
     if (!result.outputToComma) {
         edit.appended = result.append;
@@ -11,12 +11,12 @@ OutputEdit EditOutput(std::string_view earlier, const OperationResult &result) {
     for (std::size_t at = earlier.find('.'); at != std::string_view::npos;
          at = earlier.find('.', at + 1))
         edit.commas.push_back(at);
-    edit.appended = NumberText::NormaliseSeparator(result.append, true);
+    edit.appended = NumberText::normaliseSeparator(result.append, true);
     return edit;
 }
 
-std::string ApplyToOutput(std::string_view output, const OperationResult &result) {
-    const OutputEdit edit = EditOutput(output, result);
+std::string applyToOutput(std::string_view output, const OperationResult &result) {
+    const OutputEdit edit = editOutput(output, result);
     std::string text(output);
     for (const std::size_t at : edit.commas)
         text[at] = ',';

@@ -44,7 +44,7 @@ struct OutputEdit {
     std::vector<std::size_t> commas;
     std::string appended;
 };
-OutputEdit EditOutput(std::string_view earlier, const OperationResult &result);
+OutputEdit editOutput(std::string_view earlier, const OperationResult &result);
 
 // The edit applied to a whole output text.
-std::string ApplyToOutput(std::string_view output, const OperationResult &result);
+std::string applyToOutput(std::string_view output, const OperationResult &result);

@@ -8,13 +8,13 @@
 namespace Operations {
 
 // "Radians to degrees": reads fields.radians.
-OperationResult RadiansToDegrees(const Fields &fields, const OutputOptions &options);
+OperationResult radiansToDegrees(const Fields &fields, const OutputOptions &options);
 
 // "Degrees to radians": reads degrees, minutes, seconds and the sign.
-OperationResult DegreesToRadians(const Fields &fields, const OutputOptions &options);
+OperationResult degreesToRadians(const Fields &fields, const OutputOptions &options);
 
 // The cmdPlusMinus row: 0 add, 1 subtract, 2 move the radians into the value to add.
-OperationResult PlusMinus(int index, const Fields &fields, const OutputOptions &options);
+OperationResult plusMinus(int index, const Fields &fields, const OutputOptions &options);
 
 // Brings an angle into [0, full turn).
 double ReduceAngle(double angle);

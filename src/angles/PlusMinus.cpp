@@ -18,13 +18,13 @@ using Rad2Deg::FullTurn;
 constexpr double ManyTurns = 64 * FullTurn;
 
 // Plain text of a rounded operand, as it is written back into its field.
-std::string OperandText(double value, bool comma) {
-    return NumberText::NormaliseSeparator(NumberText::AddLeadingZero(NumberText::Plain(value)),
+std::string operandText(double value, bool comma) {
+    return NumberText::normaliseSeparator(NumberText::AddLeadingZero(NumberText::plain(value)),
                                           comma);
 }
 
 // Infinity (a number too large for a double) lies outside the range as well.
-bool WithinTurn(double value) {
+bool withinTurn(double value) {
     return value >= -FullTurn && value <= FullTurn;
 }
 
@@ -43,7 +43,7 @@ double ReduceAngle(double angle) {
     return angle;
 }
 
-OperationResult PlusMinus(int index, const Fields &fields, const OutputOptions &options) {
+OperationResult plusMinus(int index, const Fields &fields, const OutputOptions &options) {
     OperationResult result{fields, {}, false, {}};
     Fields &out = result.fields;
     if (index == 2) {
@@ -60,31 +60,31 @@ OperationResult PlusMinus(int index, const Fields &fields, const OutputOptions &
         out.radians.assign(1, '0');
     }
     const bool comma = out.radians.find(',') != std::string::npos;
-    double x = NumberReading::ReadLeadingNumber(StrProc::ReplaceAll(out.radians, ",", "."));
-    if (!WithinTurn(x)) {
+    double x = NumberReading::readLeadingNumber(StrProc::replaceAll(out.radians, ",", "."));
+    if (!withinTurn(x)) {
         result.message =
             Message{"Radians out of range", title, MessageIcon::Information, Field::Radians};
         return result;
     }
-    const int decimals = Precision::For(options.precision).radians;
+    const int decimals = Precision::decimalsFor(options.precision).radians;
     x = Rounding::Round(x, decimals);
-    out.radians = OperandText(x, comma);
+    out.radians = operandText(x, comma);
     const std::string firstText = out.radians;
 
     // Outside comma mode a comma in the second value ends its number.
-    const double yRead = NumberReading::ReadLeadingNumber(
-        comma ? StrProc::ReplaceAll(out.toAdd, ",", ".") : out.toAdd);
-    if (!WithinTurn(yRead)) {
+    const double yRead = NumberReading::readLeadingNumber(
+        comma ? StrProc::replaceAll(out.toAdd, ",", ".") : out.toAdd);
+    if (!withinTurn(yRead)) {
         result.message =
             Message{"Second value out of range", title, MessageIcon::Information, Field::ToAdd};
         return result;
     }
     const double y = Rounding::Round(yRead, decimals);
-    out.toAdd = OperandText(y, comma);
+    out.toAdd = operandText(y, comma);
 
     double z = index == 0 ? x + y : x - y;
     z = Rounding::Round(ReduceAngle(z), decimals);
-    out.radians = NumberText::FixedResult(z, decimals, comma);
+    out.radians = NumberText::fixedResult(z, decimals, comma);
 
     if (options.showPlusMinus) {
         result.append = "(" + firstText + (index == 0 ? " + " : " - ") + out.toAdd +

@@ -25,7 +25,7 @@ inline constexpr std::array<Decimals, 4> Table{{
 }};
 
 // The decimals of a precision; a precision outside 5..8 is taken as the nearest one.
-constexpr Decimals For(std::int16_t precision) {
+constexpr Decimals decimalsFor(std::int16_t precision) {
     return Table[static_cast<std::size_t>(std::clamp(precision, Lowest, Highest) - Lowest)];
 }
 

@@ -13,7 +13,7 @@ namespace {
 constexpr double MaxDegrees = 32767.0;
 
 // Seconds carry into the minutes and minutes into the degrees, in this order; never past 360.
-void Carry(WholeUnits &a) {
+void carry(WholeUnits &a) {
     if (a.sec == 60) {
         a.sec = 0;
         ++a.min;
@@ -30,7 +30,7 @@ void Carry(WholeUnits &a) {
 
 } // namespace
 
-WholeUnits ToWholeUnits(double radians, bool roundToMinutes) {
+WholeUnits toWholeUnits(double radians, bool roundToMinutes) {
     const double d = std::fabs(radians) / FullTurn * 360;
     WholeUnits a;
     a.deg = static_cast<long long>(std::floor(d));
@@ -42,7 +42,7 @@ WholeUnits ToWholeUnits(double radians, bool roundToMinutes) {
         a.min = static_cast<long long>(std::floor(m));
         a.sec = static_cast<long long>(Rounding::Round((m - static_cast<double>(a.min)) * 60, 0));
     }
-    Carry(a);
+    carry(a);
     return a;
 }
 
@@ -67,12 +67,12 @@ std::string Rad2DegMin(double radians, bool omitZeroMinutes, bool blankBeforeMin
             ++wd;
         }
     }
-    std::string text = NumberText::Whole(wd) + "\u00B0";
+    std::string text = NumberText::whole(wd) + "\u00B0";
     if (!(omitZeroMinutes && wm == 0)) {
         if (blankBeforeMinutes) {
             text += ' ';
         }
-        text += NumberText::Whole(wm) + "'";
+        text += NumberText::whole(wm) + "'";
     }
     return negative ? "-" + text : text;
 }
@@ -88,9 +88,9 @@ std::string Rad2DegMinSec(double radians, bool allowNegative) {
         return {};
     }
     constexpr bool roundToMinutes = false;
-    const WholeUnits a = ToWholeUnits(r, roundToMinutes);
-    std::string text = NumberText::Whole(a.deg) + "\u00B0 " + NumberText::Whole(a.min) + "' " +
-                       NumberText::Whole(a.sec) + "\"";
+    const WholeUnits a = toWholeUnits(r, roundToMinutes);
+    std::string text = NumberText::whole(a.deg) + "\u00B0 " + NumberText::whole(a.min) + "' " +
+                       NumberText::whole(a.sec) + "\"";
     return negative ? "-" + text : text;
 }
 

@@ -15,7 +15,7 @@ struct WholeUnits {
     long long min = 0;
     long long sec = 0;
 };
-WholeUnits ToWholeUnits(double radians, bool roundToMinutes);
+WholeUnits toWholeUnits(double radians, bool roundToMinutes);
 
 // Whole degrees and minutes ("57°18'", "-28°39'"); empty for a refused value.
 std::string Rad2DegMin(double radians, bool omitZeroMinutes, bool blankBeforeMinutes,

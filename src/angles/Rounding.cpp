@@ -12,7 +12,7 @@ double Round(double value, int decimals) {
     if (!std::isfinite(value)) {
         return value;
     }
-    return Decimal::ToDouble(Decimal::RoundedAt(Decimal::Shortest(value), decimals));
+    return Decimal::toDouble(Decimal::roundedAt(Decimal::shortest(value), decimals));
 }
 
 } // namespace Rounding

@@ -4,11 +4,11 @@
 
 namespace SignChange {
 
-Fields ChangeSign(const Fields &fields) {
+Fields changeSign(const Fields &fields) {
     Fields changed = fields;
-    changed.degrees = StrProc::TrimBlanks(fields.degrees);
-    changed.minutes = StrProc::TrimBlanks(fields.minutes);
-    changed.seconds = StrProc::TrimBlanks(fields.seconds);
+    changed.degrees = StrProc::trimBlanks(fields.degrees);
+    changed.minutes = StrProc::trimBlanks(fields.minutes);
+    changed.seconds = StrProc::trimBlanks(fields.seconds);
     if (!changed.degrees.empty() || !changed.minutes.empty() || !changed.seconds.empty())
         changed.sign = fields.sign == "-" ? std::string() : std::string("-");
     return changed;

@@ -6,6 +6,6 @@ namespace SignChange {
 
 // "Change sign ": the degree, minute and second texts lose their surrounding blanks; the
 // sign flips between "-" and empty when one of them still holds something.
-Fields ChangeSign(const Fields &fields);
+Fields changeSign(const Fields &fields);
 
 } // namespace SignChange

@@ -36,7 +36,7 @@ void print(std::FILE *stream, const QString &text) {
 
 namespace CommandLine {
 
-Reading Read(int argc, char *argv[]) {
+Reading read(int argc, char *argv[]) {
     // No application object yet: that would need the display, and --help must work without.
     const QString program = QStringLiteral("angulor");
     QStringList arguments;

@@ -12,6 +12,6 @@ struct Reading {
 
 // Prints the help, the version or the mistake itself. Qt's own options (-platform, -display,
 // -style, ...) are accepted and left in argv for the GUI application to take.
-Reading Read(int argc, char *argv[]);
+Reading read(int argc, char *argv[]);
 
 } // namespace CommandLine

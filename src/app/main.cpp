@@ -57,7 +57,7 @@ QIcon applicationIcon() {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    const CommandLine::Reading commandLine = CommandLine::Read(argc, argv);
+    const CommandLine::Reading commandLine = CommandLine::read(argc, argv);
     if (!commandLine.start)
         return commandLine.status;
     if (!commandLine.windowSystemNamed && !displayAvailable()) {
@@ -77,7 +77,7 @@ int main(int argc, char *argv[]) {
     // Lets the desktop match the windows with the menu entry of the same id.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quevrin_systems.Angulor"));
     QApplication::setWindowIcon(applicationIcon());
-    InstallFontSubstitutes();
+    installFontSubstitutes();
     X11KeyboardState keyboard;
     HeldKeyFilter heldKeys(keyboard);
     app.installEventFilter(&heldKeys);

@@ -6,7 +6,7 @@ int maximum(int programCount) {
     return programCount - VisibleSlots;
 }
 
-Step VScrollStep(const ProgramTable &Programs, int programCount, int value) {
+Step vScrollStep(const ProgramTable &Programs, int programCount, int value) {
     Step step;
     step.topIndex = value;
     if (value > maximum(programCount)) {
@@ -17,7 +17,7 @@ Step VScrollStep(const ProgramTable &Programs, int programCount, int value) {
         const int k = value + j;
         if (k >= 0 && k < programCount) {
             const ProgramEntry &entry = Programs[static_cast<std::size_t>(k)];
-            step.captions[static_cast<std::size_t>(j)] = {entry.Title, DescriptionCaption(entry)};
+            step.captions[static_cast<std::size_t>(j)] = {entry.Title, descriptionCaption(entry)};
         }
     }
     return step;

@@ -28,7 +28,7 @@ struct Step {
 
 int maximum(int programCount);
 
-Step VScrollStep(const ProgramTable &Programs, int programCount, int value);
+Step vScrollStep(const ProgramTable &Programs, int programCount, int value);
 
 // The entry shown in a clicked slot; nothing for a slot out of view or past the list, so
 // an unseen label never requests an empty address.

@@ -84,6 +84,6 @@ qint16 BuildProgramList(const QString &siteUrl, ProgramTable &Programs) {
     return static_cast<qint16>(last + 1);
 }
 
-QString DescriptionCaption(const ProgramEntry &entry) {
+QString descriptionCaption(const ProgramEntry &entry) {
     return entry.Description + QStringLiteral("\r\n") + entry.URL;
 }

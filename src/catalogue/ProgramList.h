@@ -19,4 +19,4 @@ using ProgramTable = std::array<ProgramEntry, ProgramSlots>;
 qint16 BuildProgramList(const QString &siteUrl, ProgramTable &Programs);
 
 // A description label shows the description and, on its own line, the full address.
-QString DescriptionCaption(const ProgramEntry &entry);
+QString descriptionCaption(const ProgramEntry &entry);

@@ -70,7 +70,7 @@ void frmQSsoftware::createControls() {
     lblIntro->setWordWrap(true);
     lblIntro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblIntro->setTextFormat(Qt::PlainText);
-    lblIntro->setFont(DesignFont(QStringLiteral("Lucida Sans"), CatalogueLayout::fontPoints));
+    lblIntro->setFont(designFont(QStringLiteral("Lucida Sans"), CatalogueLayout::fontPoints));
 
     PicBox = new QWidget(this);
     PicBox->setObjectName(QStringLiteral("PicBox"));
@@ -81,11 +81,11 @@ void frmQSsoftware::createControls() {
 
     auto *title = new ClickLabel(PicBox);
     title->setFont(
-        DesignFont(QStringLiteral("Lucida Sans"), CatalogueLayout::fontPoints, QFont::Bold));
+        designFont(QStringLiteral("Lucida Sans"), CatalogueLayout::fontPoints, QFont::Bold));
     title->setObjectName(QStringLiteral("lblTitle(0)"));
     auto *description = new ClickLabel(PicBox);
     description->setObjectName(QStringLiteral("lblDescription(0)"));
-    description->setFont(DesignFont(QStringLiteral("Lucida Sans"), CatalogueLayout::fontPoints));
+    description->setFont(designFont(QStringLiteral("Lucida Sans"), CatalogueLayout::fontPoints));
     for (ClickLabel *label : {title, description}) {
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -96,7 +96,7 @@ void frmQSsoftware::createControls() {
 
     cmdClose = new QPushButton(QStringLiteral("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setFont(DesignFont(QStringLiteral("Tahoma"), CatalogueLayout::fontPoints));
+    cmdClose->setFont(designFont(QStringLiteral("Tahoma"), CatalogueLayout::fontPoints));
     cmdClose->setAutoDefault(true);
     cmdClose->setDefault(true);
 }
@@ -142,26 +142,26 @@ void frmQSsoftware::Form_Load() {
     const quint32 mainBack = toWindowsColour(opener ? backColorOf(opener) : backColorOf(this));
     const quint32 mainFore = toWindowsColour(opener ? foreColorOf(opener) : foreColorOf(this));
     for (QWidget *widget : {PicBox, static_cast<QWidget *>(this)}) {
-        QS_common::SetForeColor(*widget, mainFore);
-        QS_common::SetBackColor(*widget, mainBack);
+        QS_common::setForeColor(*widget, mainFore);
+        QS_common::setBackColor(*widget, mainBack);
     }
 
-    QS_common::SetForeColor(*lblIntro, lngIntroForeColor);
-    QS_common::SetForeColor(*lblDescription[0], lngDescriptionForeColor);
+    QS_common::setForeColor(*lblIntro, lngIntroForeColor);
+    QS_common::setForeColor(*lblDescription[0], lngDescriptionForeColor);
 
     if (opener) {
         // Offset from the main window, but wholly on its screen.
         const QRect frame(opener->pos() + QPoint(px(Layout::offsetLeft), px(Layout::offsetTop)),
                           size() + opener->frameGeometry().size() - opener->size());
-        move(KeptOnScreen(frame,
+        move(keptOnScreen(frame,
                           platform.screen.availableGeometryAt(opener->frameGeometry().center())));
     }
 
     DesignLayout::apply(*this, Layout::places, dpi);
-    QS_common::SetForeColor(*lblTitle[0], lngTitleForeColor);
+    QS_common::setForeColor(*lblTitle[0], lngTitleForeColor);
     for (QWidget *label :
          std::initializer_list<QWidget *>{lblIntro, lblTitle[0], lblDescription[0]})
-        QS_common::SetBackColor(*label, mainBack);
+        QS_common::setBackColor(*label, mainBack);
 
     TopIndex = 0;
     ProgramCount = BuildProgramList(SiteURL, Programs);
@@ -177,7 +177,7 @@ void frmQSsoftware::Form_Load() {
         lblTitle[slot]->setText(Programs[slot].Title);
         lblTitle[slot]->show();
         lblDescription[slot]->move(lblDescription[0]->x(), px(Layout::slotDescriptionTop(i)));
-        lblDescription[slot]->setText(DescriptionCaption(Programs[slot]));
+        lblDescription[slot]->setText(descriptionCaption(Programs[slot]));
         lblDescription[slot]->show();
     }
 
@@ -222,7 +222,7 @@ bool frmQSsoftware::eventFilter(QObject *watched, QEvent *event) {
 
 void frmQSsoftware::VScroll_Change() {
     const CatalogueScroll::Step step =
-        CatalogueScroll::VScrollStep(Programs, ProgramCount, VScroll->value());
+        CatalogueScroll::vScrollStep(Programs, ProgramCount, VScroll->value());
     TopIndex = static_cast<qint16>(step.topIndex);
     if (step.clampTo) {
         VScroll->setValue(*step.clampTo);
@@ -243,7 +243,7 @@ void frmQSsoftware::lblTitle_Click(int Index) {
     if (!entry)
         return;
     // The title stays red whether or not its page opens.
-    QS_common::SetForeColor(*lblTitle[static_cast<std::size_t>(Index)], WindowsColour::Red);
+    QS_common::setForeColor(*lblTitle[static_cast<std::size_t>(Index)], WindowsColour::Red);
     RequestWebPage(Programs[static_cast<std::size_t>(*entry)].URL);
 }
 
@@ -253,7 +253,7 @@ void frmQSsoftware::lblDescription_Click(int Index) {
 }
 
 void frmQSsoftware::RequestWebPage(const QString &strURL) {
-    weblink::Launch(strURL, weblink::Caller::Catalogue, platform, this);
+    weblink::launch(strURL, weblink::Caller::Catalogue, platform, this);
 }
 
 void frmQSsoftware::cmdClose_Click() {

@@ -13,7 +13,7 @@ QString GetFileExtension(const QString &path, bool lowerCase) {
     return lowerCase ? extension.toLower() : extension;
 }
 
-std::optional<QString> LaunchFailureMessage(int code, const QString &address, Caller caller) {
+std::optional<QString> launchFailureMessage(int code, const QString &address, Caller caller) {
     if (code > HighestFailureCode)
         return std::nullopt;
     // A code of 0 or more is written with one leading blank, a negative one with its minus.
@@ -44,16 +44,16 @@ std::optional<QString> LaunchFailureMessage(int code, const QString &address, Ca
     return message + QStringLiteral("\r\n\r\n") + sentence;
 }
 
-void Launch(const QString &address, Caller caller, Platform &platform, QWidget *parent) {
+void launch(const QString &address, Caller caller, Platform &platform, QWidget *parent) {
     if (platform.web.pending())
         return;
     const int code = platform.web.open(address);
-    if (const auto message = LaunchFailureMessage(code, address, caller))
+    if (const auto message = launchFailureMessage(code, address, caller))
         platform.messages.show(parent, *message, LaunchFailureTitle, MessageIcon::Exclamation);
 }
 
 void OpenWebPage(const QString &url, Platform &platform, QWidget *parent) {
-    Launch(url, Caller::Notice, platform, parent);
+    launch(url, Caller::Notice, platform, parent);
 }
 
 } // namespace weblink

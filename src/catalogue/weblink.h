@@ -19,13 +19,13 @@ inline constexpr int HighestFailureCode = 32;
 QString GetFileExtension(const QString &path, bool lowerCase);
 
 // The box text for a failed launch of `address`, or nothing when `code` is a success.
-std::optional<QString> LaunchFailureMessage(int code, const QString &address, Caller caller);
+std::optional<QString> launchFailureMessage(int code, const QString &address, Caller caller);
 
 inline const QString LaunchFailureTitle = QStringLiteral("Cannot launch web browser");
 
 // Opens `address` with the user's program for it and explains a failure in a message box;
 // does nothing while an earlier launch awaits its verdict.
-void Launch(const QString &address, Caller caller, Platform &platform, QWidget *parent);
+void launch(const QString &address, Caller caller, Platform &platform, QWidget *parent);
 
 // The maker's notice label opens the site root through this.
 void OpenWebPage(const QString &url, Platform &platform, QWidget *parent);

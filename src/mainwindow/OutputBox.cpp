@@ -86,7 +86,7 @@ std::vector<Run> commaRuns(const QTextDocument &document, int from, std::string 
 
 namespace OutputBox {
 
-QString Text(const QPlainTextEdit &box) {
+QString text(const QPlainTextEdit &box) {
     // The raw text keeps no-break spaces; paragraph and typed line separators become CR LF.
     QString text = box.document()->toRawText();
     text.replace(QLatin1Char('\n'), CrLf);
@@ -95,7 +95,7 @@ QString Text(const QPlainTextEdit &box) {
     return text;
 }
 
-void Append(QPlainTextEdit &box, std::string_view text) {
+void append(QPlainTextEdit &box, std::string_view text) {
     if (!text.empty()) {
         QTextCursor end(box.document());
         end.movePosition(QTextCursor::End);
@@ -104,16 +104,16 @@ void Append(QPlainTextEdit &box, std::string_view text) {
     caretToEnd(box);
 }
 
-void Apply(QPlainTextEdit &box, PointWatch &points, const OperationResult &result) {
+void apply(QPlainTextEdit &box, PointWatch &points, const OperationResult &result) {
     // Only a comma-mode result changes earlier lines; it reads just those that may hold a ".".
     const std::optional<int> from = result.outputToComma ? points.from() : std::nullopt;
     const std::string earlier = from ? linesFrom(*box.document(), *from) : std::string();
-    const OutputEdit edit = EditOutput(earlier, result);
+    const OutputEdit edit = editOutput(earlier, result);
     const std::vector<Run> runs =
         from ? commaRuns(*box.document(), *from, earlier, edit.commas) : std::vector<Run>();
     if (runs.empty()) {
         if (!edit.appended.empty())
-            Append(box, edit.appended);
+            append(box, edit.appended);
     } else {
         // One edit per run of changed lines keeps a log full of points quick to turn, and
         // leaves the lines without a point as they were; the whole change is one step for undo.
@@ -133,7 +133,7 @@ void Apply(QPlainTextEdit &box, PointWatch &points, const OperationResult &resul
         points.noneLeft();
 }
 
-void Clear(QPlainTextEdit &box) {
+void clear(QPlainTextEdit &box) {
     box.clear();
 }
 

@@ -12,19 +12,19 @@ struct OperationResult;
 namespace OutputBox {
 
 // The whole text with CR LF line breaks, as Copy puts it on the clipboard.
-QString Text(const QPlainTextEdit &box);
+QString text(const QPlainTextEdit &box);
 
 // Appends at the end without resetting the text (long outputs stay fast), then puts the
 // caret after the last character so the last line is in view.
-void Append(QPlainTextEdit &box, std::string_view text);
+void append(QPlainTextEdit &box, std::string_view text);
 
-// Applies a result in place, as one step for undo, by the core's EditOutput: the characters it
+// Applies a result in place, as one step for undo, by the core's editOutput: the characters it
 // changes become ",", looking only at the lines that `points` says may still hold a ".", and
 // its text is appended; the caret then goes after the last character. A result that changes
 // nothing leaves the box and its caret alone.
-void Apply(QPlainTextEdit &box, PointWatch &points, const OperationResult &result);
+void apply(QPlainTextEdit &box, PointWatch &points, const OperationResult &result);
 
 // Empties the box.
-void Clear(QPlainTextEdit &box);
+void clear(QPlainTextEdit &box);
 
 } // namespace OutputBox

@@ -5,12 +5,12 @@
 
 namespace SpecifySoftware {
 
-std::string VersionText(int major, int minor) {
+std::string versionText(int major, int minor) {
     return std::to_string(major) + "." + std::to_string(minor) + "0";
 }
 
 SoftwareIdentityRecord SoftwareIdentity() {
-    return {"Angulor", VersionText(ANGULOR_VERSION_MAJOR, ANGULOR_VERSION_MINOR)};
+    return {"Angulor", versionText(ANGULOR_VERSION_MAJOR, ANGULOR_VERSION_MINOR)};
 }
 
 void SetMainCaption(QWidget &mainWindow, const SoftwareIdentityRecord &identity) {

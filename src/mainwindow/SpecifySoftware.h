@@ -12,7 +12,7 @@ struct SoftwareIdentityRecord {
 namespace SpecifySoftware {
 
 // "4.00" for 4.0: the minor number in plain digits followed by "0" (4.12 gives "4.120").
-std::string VersionText(int major, int minor);
+std::string versionText(int major, int minor);
 
 // The program's title and version, fixed when it is built.
 SoftwareIdentityRecord SoftwareIdentity();

@@ -7,14 +7,14 @@
 
 namespace WindowPlacement {
 
-QPoint StartPosition(const QRect &available, QSize window, double logicalDpi) {
+QPoint startPosition(const QRect &available, QSize window, double logicalDpi) {
     const float topTwips =
         static_cast<float>(Twips::fromPixels(available.height(), logicalDpi)) / 10.0f;
     const float leftTwips =
         static_cast<float>(Twips::fromPixels(available.width(), logicalDpi)) / 8.0f;
     const QPoint offset{Twips::toPixels(static_cast<int>(std::lround(leftTwips)), logicalDpi),
                         Twips::toPixels(static_cast<int>(std::lround(topTwips)), logicalDpi)};
-    return KeptOnScreen(QRect(available.topLeft() + offset, window), available);
+    return keptOnScreen(QRect(available.topLeft() + offset, window), available);
 }
 
 } // namespace WindowPlacement

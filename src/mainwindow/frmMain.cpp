@@ -80,27 +80,27 @@ void frmMain::Form_Load() {
     InitOptions();
     cmdQSsoftware->hide();
     SpecifySoftware::SetMainCaption(*this, SpecifySoftware::SoftwareIdentity());
-    move(WindowPlacement::StartPosition(platform.screen.availableGeometry(), size(),
+    move(WindowPlacement::startPosition(platform.screen.availableGeometry(), size(),
                                         platform.screen.logicalDpi()));
 
     QS_common::SetControlsBackColor(*this, WindowsColour::Teal);
     QS_common::SetControlsForeColor(*this, WindowsColour::White);
     QS_common::SetControlsFontSize(*this, 10);
-    QS_common::SetFontSize(*cmdChangeSign, 8);
-    QS_common::SetFontSize(*lblCopyright, 8);
+    QS_common::setFontSize(*cmdChangeSign, 8);
+    QS_common::setFontSize(*lblCopyright, 8);
     constexpr bool includeTextBoxes = false;
     constexpr bool includeButtons = true;
     QS_common::SetControlsFontName(*this, QStringLiteral("Arial"), includeTextBoxes,
                                    includeButtons);
-    QS_common::SetForeColor(*lblCopyright, WindowsColour::NoticeBlue);
-    QS_common::SetFontSize(*txbOutput, 8);
-    QS_common::SetFontSize(*cmdQSsoftware, 8);
+    QS_common::setForeColor(*lblCopyright, WindowsColour::NoticeBlue);
+    QS_common::setFontSize(*txbOutput, 8);
+    QS_common::setFontSize(*cmdQSsoftware, 8);
     for (QPushButton *button : cmdPlusMinus) {
-        QS_common::SetFontName(*button, QStringLiteral("Courier New"));
-        QS_common::SetFontSize(*button, 12);
+        QS_common::setFontName(*button, QStringLiteral("Courier New"));
+        QS_common::setFontSize(*button, 12);
     }
     // The arrow is the Unicode character; "Symbol" maps to a font that has it.
-    QS_common::SetFontName(*cmdPlusMinus[2], QStringLiteral("Symbol"));
+    QS_common::setFontName(*cmdPlusMinus[2], QStringLiteral("Symbol"));
     cmdPlusMinus[2]->setText(QStringLiteral("\u2192"));
 
     show();
@@ -199,7 +199,7 @@ void frmMain::applyResult(const OperationResult &result) {
     if (lblSign->text() != sign)
         lblSign->setText(sign);
 
-    OutputBox::Apply(*txbOutput, *outputPoints, result);
+    OutputBox::apply(*txbOutput, *outputPoints, result);
 
     if (!result.message)
         return;
@@ -211,20 +211,20 @@ void frmMain::applyResult(const OperationResult &result) {
 }
 
 void frmMain::cmdRad2Deg_Click() {
-    applyResult(Operations::RadiansToDegrees(readFields(), currentOutputOptions()));
+    applyResult(Operations::radiansToDegrees(readFields(), currentOutputOptions()));
 }
 
 void frmMain::cmdDeg2Rad_Click() {
-    applyResult(Operations::DegreesToRadians(readFields(), currentOutputOptions()));
+    applyResult(Operations::degreesToRadians(readFields(), currentOutputOptions()));
 }
 
 void frmMain::cmdPlusMinus_Click(int Index) {
-    applyResult(Operations::PlusMinus(Index, readFields(), currentOutputOptions()));
+    applyResult(Operations::plusMinus(Index, readFields(), currentOutputOptions()));
 }
 
 void frmMain::cmdChangeSign_Click() {
     OperationResult result;
-    result.fields = SignChange::ChangeSign(readFields());
+    result.fields = SignChange::changeSign(readFields());
     applyResult(result);
     if (cmdDeg2Rad->isVisible() && cmdDeg2Rad->isEnabled())
         cmdDeg2Rad->setFocus();
@@ -238,7 +238,7 @@ void frmMain::ClearInput() {
 
 void frmMain::cmdClear_Click(int Index) {
     if (Index == 0)
-        OutputBox::Clear(*txbOutput);
+        OutputBox::clear(*txbOutput);
     else
         ClearInput();
 }
@@ -246,7 +246,7 @@ void frmMain::cmdClear_Click(int Index) {
 void frmMain::cmdCopyToClipboard_Click() {
     platform.clipboard.clear();
     // An empty output leaves the clipboard without text, so a paste inserts nothing.
-    const QString text = OutputBox::Text(*txbOutput);
+    const QString text = OutputBox::text(*txbOutput);
     if (!text.isEmpty())
         platform.clipboard.setText(text);
     focusAtEnd(txbRadians);

@@ -48,8 +48,8 @@ QPushButton *makeButton(QWidget *window, const char *name, const QString &captio
 
 void frmMain::createControls() {
     setWindowTitle(QStringLiteral("Radians to/from degrees,minutes,seconds"));
-    setFont(DesignFont(QStringLiteral("MS Sans Serif"), 8.25));
-    const QFont courier = DesignFont(QStringLiteral("Courier New"), 8.25);
+    setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25));
+    const QFont courier = designFont(QStringLiteral("Courier New"), 8.25);
 
     Label1 = makeControl<QLabel>(this, "Label1", QStringLiteral("Radians"));
     txbRadians = makeField(this, "txbRadians", 13, QStringLiteral("Radians"));
@@ -59,7 +59,7 @@ void frmMain::createControls() {
     for (std::size_t index = 0; index < cmdPlusMinus.size(); ++index) {
         cmdPlusMinus[index] = makeButton(this, plusMinusNames[index], plusMinusCaptions[index]);
         cmdPlusMinus[index]->setFont(
-            DesignFont(QStringLiteral("MS Sans Serif"), 8.25, QFont::Bold));
+            designFont(QStringLiteral("MS Sans Serif"), 8.25, QFont::Bold));
     }
     cmdPlusMinus[2]->setAccessibleName(QStringLiteral("Move radians to value to add"));
     txbToAdd = makeField(this, "txbToAdd", 13, QStringLiteral("Value to add or subtract"));
@@ -118,7 +118,7 @@ void frmMain::createControls() {
     lblCopyright = makeControl<ClickLabel>(this, "lblCopyright",
                                            QStringLiteral("\u00A9 Quevrin Systems Software"));
     lblCopyright->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QFont notice = DesignFont(QStringLiteral("MS Sans Serif"), 8.25);
+    QFont notice = designFont(QStringLiteral("MS Sans Serif"), 8.25);
     notice.setUnderline(true);
     lblCopyright->setFont(notice);
     lblCopyright->setCursor(Qt::PointingHandCursor);

@@ -5,7 +5,7 @@
 #include <QHash>
 #include <QStringList>
 
-void InstallFontSubstitutes() {
+void installFontSubstitutes() {
     // Liberation Sans and Mono share the metrics of Arial and Courier New, so captions fit
     // the twips layout; DejaVu is the fallback on systems without them.
     const QStringList sans{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
@@ -20,7 +20,7 @@ void InstallFontSubstitutes() {
     QFont::insertSubstitutions(QStringLiteral("Symbol"), sans);
 }
 
-QString InstalledFamily(const QString &requested) {
+QString installedFamily(const QString &requested) {
     // Asking the font matcher for a missing family makes it sort every installed font for
     // fallbacks, once per family and style: a large part of the start-up time. Naming an
     // installed family avoids that. An answer is kept only for the substitutes it was found

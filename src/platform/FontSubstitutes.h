@@ -4,8 +4,8 @@
 
 // Maps the font names the windows ask for ("Arial", "Courier New", "MS Sans Serif", "Symbol",
 // "Tahoma", "Lucida Sans") onto installed look-alikes. Run once before any window is built.
-void InstallFontSubstitutes();
+void installFontSubstitutes();
 
 // The installed family that stands for `requested`: itself when installed, else its first
 // installed substitute, else `requested` (the font matcher then finds something near).
-QString InstalledFamily(const QString &requested);
+QString installedFamily(const QString &requested);

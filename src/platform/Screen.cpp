@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-QPoint KeptOnScreen(const QRect &frame, const QRect &available) {
+QPoint keptOnScreen(const QRect &frame, const QRect &available) {
     // Right and bottom first, so that the left and top edges win when the window is too big.
     const int x =
         std::max(std::min(frame.left(), available.right() + 1 - frame.width()), available.left());

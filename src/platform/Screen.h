@@ -17,4 +17,4 @@ public:
 
 // The place nearest to `frame`'s own at which it lies wholly within `available`; a window
 // larger than the screen keeps its top left corner (and so its title bar) on it.
-QPoint KeptOnScreen(const QRect &frame, const QRect &available);
+QPoint keptOnScreen(const QRect &frame, const QRect &available);

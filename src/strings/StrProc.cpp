@@ -14,7 +14,7 @@ std::int32_t CountOccurrences(std::string_view text, std::string_view part) {
     return count;
 }
 
-std::string TrimBlanks(std::string_view text) {
+std::string trimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) {
         return {};
@@ -23,7 +23,7 @@ std::string TrimBlanks(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
-std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+std::string replaceAll(std::string_view text, std::string_view from, std::string_view to) {
     if (from.empty()) {
         return std::string(text);
     }

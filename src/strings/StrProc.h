@@ -11,9 +11,9 @@ namespace StrProc {
 std::int32_t CountOccurrences(std::string_view text, std::string_view part);
 
 // Removes leading and trailing space characters (only ' ', as the fields are trimmed).
-std::string TrimBlanks(std::string_view text);
+std::string trimBlanks(std::string_view text);
 
 // Every occurrence of from replaced by to, left to right.
-std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
+std::string replaceAll(std::string_view text, std::string_view from, std::string_view to);
 
 } // namespace StrProc

@@ -29,7 +29,7 @@ void HelpCommand::run() {
         view->resize(mainWindow.size());
         const QSize frame = view->size() + main.size() - mainWindow.size();
         // Below the main window, but wholly on its screen.
-        view->move(KeptOnScreen(QRect(QPoint(main.left(), main.top() + main.height()), frame),
+        view->move(keptOnScreen(QRect(QPoint(main.left(), main.top() + main.height()), frame),
                                 platform.screen.availableGeometryAt(main.center())));
     }
     view->setWindowTitle(QStringLiteral("Help for ANG"));

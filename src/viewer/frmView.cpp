@@ -23,13 +23,13 @@ frmView::frmView(Platform &platform, ViewerSettings settings, QWidget *parent)
       cmdCopyToClipboard(new QPushButton(QStringLiteral("Copy to clipboard"), this)) {
     setWindowTitle(QStringLiteral("Viewing"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(DesignFont(QStringLiteral("Arial"), frmViewLayout::fontPoints));
+    setFont(designFont(QStringLiteral("Arial"), frmViewLayout::fontPoints));
     txbText1->setObjectName(QStringLiteral("txbText1"));
     txbText1->setAccessibleName(settings.textName);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdCopyToClipboard->setObjectName(QStringLiteral("cmdCopyToClipboard"));
-    cmdClose->setFont(DesignFont(QStringLiteral("Tahoma"), frmViewLayout::fontPoints));
-    cmdCopyToClipboard->setFont(DesignFont(QStringLiteral("Tahoma"), frmViewLayout::fontPoints));
+    cmdClose->setFont(designFont(QStringLiteral("Tahoma"), frmViewLayout::fontPoints));
+    cmdCopyToClipboard->setFont(designFont(QStringLiteral("Tahoma"), frmViewLayout::fontPoints));
 
     makeTextReadOnly();
     txbText1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -2,8 +2,8 @@
 
 #include "FontSubstitutes.h"
 
-QFont DesignFont(const QString &family, qreal points, QFont::Weight weight) {
-    QFont font(InstalledFamily(family));
+QFont designFont(const QString &family, qreal points, QFont::Weight weight) {
+    QFont font(installedFamily(family));
     font.setPointSizeF(points);
     font.setWeight(weight);
     return font;

@@ -5,5 +5,5 @@
 
 // A font as the windows' designs name it ("Arial", "Tahoma", …) at a size in points. The family
 // is the installed one that stands for the name, so the font matcher never has to look for a
-// missing family (see InstalledFamily).
-QFont DesignFont(const QString &family, qreal points, QFont::Weight weight = QFont::Normal);
+// missing family (see installedFamily).
+QFont designFont(const QString &family, qreal points, QFont::Weight weight = QFont::Normal);

@@ -81,7 +81,7 @@ void forEachControl(QWidget &window, std::initializer_list<Kind> kinds, Apply ap
 
 namespace QS_common {
 
-void SetBackColor(QWidget &control, quint32 colour) {
+void setBackColor(QWidget &control, quint32 colour) {
     QPalette palette = control.palette();
     palette.setColor(QPalette::Window, fromWindowsColour(colour));
     control.setPalette(palette);
@@ -90,7 +90,7 @@ void SetBackColor(QWidget &control, quint32 colour) {
     control.setAutoFillBackground(true);
 }
 
-void SetForeColor(QWidget &control, quint32 colour) {
+void setForeColor(QWidget &control, quint32 colour) {
     // Greyed (disabled) controls keep the style's own text colour, so they still look greyed.
     QPalette palette = control.palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
@@ -98,39 +98,39 @@ void SetForeColor(QWidget &control, quint32 colour) {
     control.setPalette(palette);
 }
 
-void SetFontSize(QWidget &control, qreal points) {
+void setFontSize(QWidget &control, qreal points) {
     QFont font = control.font();
     font.setPointSizeF(points);
     control.setFont(font);
 }
 
-void SetFontName(QWidget &control, const QString &name) {
+void setFontName(QWidget &control, const QString &name) {
     QFont font = control.font();
-    font.setFamilies({InstalledFamily(name)});
+    font.setFamilies({installedFamily(name)});
     control.setFont(font);
 }
 
 void SetControlsBackColor(QWidget &window, quint32 colour) {
-    SetBackColor(window, colour);
+    setBackColor(window, colour);
     forEachControl(window, {Kind::CheckBox, Kind::Label, Kind::Frame, Kind::OptionButton},
-                   [colour](QWidget &control) { SetBackColor(control, colour); });
+                   [colour](QWidget &control) { setBackColor(control, colour); });
 }
 
 void SetControlsForeColor(QWidget &window, quint32 colour) {
     forEachControl(window, {Kind::CheckBox, Kind::Label, Kind::Frame, Kind::OptionButton},
-                   [colour](QWidget &control) { SetForeColor(control, colour); });
+                   [colour](QWidget &control) { setForeColor(control, colour); });
 }
 
 void SetControlsFontSize(QWidget &window, qreal points) {
     forEachControl(window,
                    {Kind::Label, Kind::Button, Kind::CheckBox, Kind::TextBox, Kind::OptionButton,
                     Kind::ComboBox},
-                   [points](QWidget &control) { SetFontSize(control, points); });
+                   [points](QWidget &control) { setFontSize(control, points); });
 }
 
 void SetControlsFontName(QWidget &window, const QString &name, bool includeTextBoxes,
                          bool includeButtons) {
-    const auto setName = [&name](QWidget &control) { SetFontName(control, name); };
+    const auto setName = [&name](QWidget &control) { setFontName(control, name); };
     forEachControl(window,
                    {Kind::Frame, Kind::Button, Kind::CheckBox, Kind::Label, Kind::OptionButton,
                     Kind::ComboBox},

@@ -16,9 +16,9 @@ void SetControlsFontName(QWidget &window, const QString &name, bool includeTextB
                          bool includeButtons);
 
 // The same properties on one control.
-void SetBackColor(QWidget &control, quint32 colour);
-void SetForeColor(QWidget &control, quint32 colour);
-void SetFontSize(QWidget &control, qreal points);
-void SetFontName(QWidget &control, const QString &name);
+void setBackColor(QWidget &control, quint32 colour);
+void setForeColor(QWidget &control, quint32 colour);
+void setFontSize(QWidget &control, qreal points);
+void setFontName(QWidget &control, const QString &name);
 
 } // namespace QS_common

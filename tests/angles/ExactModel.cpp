@@ -20,7 +20,7 @@ struct Open : std::runtime_error {
 
 const Q Half = Q(1) / 2;
 
-Q Pow10(long long n) {
+Q powerOf10(long long n) {
     cpp_int p = 1;
     for (long long i = 0; i < (n < 0 ? -n : n); ++i) {
         p *= 10;
@@ -28,12 +28,12 @@ Q Pow10(long long n) {
     return n < 0 ? Q(cpp_int(1), p) : Q(p);
 }
 
-Q Pow2(long long n) {
+Q powerOf2(long long n) {
     return n < 0 ? Q(cpp_int(1), cpp_int(1) << static_cast<unsigned>(-n))
                  : Q(cpp_int(1) << static_cast<unsigned>(n));
 }
 
-cpp_int Floor(const Q &value) {
+cpp_int floorOf(const Q &value) {
     cpp_int whole = boost::multiprecision::numerator(value) /
                     boost::multiprecision::denominator(value); // towards zero
     if (value < 0 && Q(whole) != value) {
@@ -43,16 +43,16 @@ cpp_int Floor(const Q &value) {
 }
 
 // The exact value of a finite double.
-Q Exact(double value) {
+Q exact(double value) {
     int exponent = 0;
     const double mantissa = std::frexp(value, &exponent);
     const auto whole = static_cast<long long>(std::ldexp(mantissa, 53));
-    return Q(cpp_int(whole)) * Pow2(exponent - 53);
+    return Q(cpp_int(whole)) * powerOf2(exponent - 53);
 }
 
 // The double nearest to an exact value, a tie going to the even neighbour: what every double
 // operation and every correct reading of a decimal gives.
-double Nearest(const Q &value) {
+double nearest(const Q &value) {
     if (value == 0) {
         return 0.0;
     }
@@ -61,20 +61,20 @@ double Nearest(const Q &value) {
     // Scale the size into [2^52, 2^53): its whole part is then the significand.
     long long shift = 52 - (static_cast<long long>(msb(boost::multiprecision::numerator(size))) -
                             static_cast<long long>(msb(boost::multiprecision::denominator(size))));
-    Q scaled = size * Pow2(shift);
-    while (scaled >= Pow2(53)) {
+    Q scaled = size * powerOf2(shift);
+    while (scaled >= powerOf2(53)) {
         --shift;
-        scaled = size * Pow2(shift);
+        scaled = size * powerOf2(shift);
     }
-    while (scaled < Pow2(52)) {
+    while (scaled < powerOf2(52)) {
         ++shift;
-        scaled = size * Pow2(shift);
+        scaled = size * powerOf2(shift);
     }
     if (shift > 1074) { // below the normal range: the last bit is 2^-1074
         shift = 1074;
-        scaled = size * Pow2(shift);
+        scaled = size * powerOf2(shift);
     }
-    cpp_int significand = Floor(scaled);
+    cpp_int significand = floorOf(scaled);
     const Q rest = scaled - Q(significand);
     if (rest > Half || (rest == Half && (significand & 1) != 0)) {
         significand += 1;
@@ -91,50 +91,50 @@ double Nearest(const Q &value) {
 
 // The double arithmetic that the operations prescribe, one rounding per operation; a zero
 // result keeps the sign that IEEE arithmetic gives it.
-double Add(double a, double b) {
-    const Q sum = Exact(a) + Exact(b);
-    return sum == 0 ? (std::signbit(a) && std::signbit(b) ? -0.0 : 0.0) : Nearest(sum);
+double add(double a, double b) {
+    const Q sum = exact(a) + exact(b);
+    return sum == 0 ? (std::signbit(a) && std::signbit(b) ? -0.0 : 0.0) : nearest(sum);
 }
-double Sub(double a, double b) {
-    return Add(a, -b);
+double subtract(double a, double b) {
+    return add(a, -b);
 }
-double ZeroSigned(double result, double a, double b) {
+double zeroSigned(double result, double a, double b) {
     return result == 0 && std::signbit(a) != std::signbit(b) ? -0.0 : result;
 }
-double Mul(double a, double b) {
-    return ZeroSigned(Nearest(Exact(a) * Exact(b)), a, b);
+double multiply(double a, double b) {
+    return zeroSigned(nearest(exact(a) * exact(b)), a, b);
 }
-double Div(double a, double b) {
-    return ZeroSigned(Nearest(Exact(a) / Exact(b)), a, b);
+double divide(double a, double b) {
+    return zeroSigned(nearest(exact(a) / exact(b)), a, b);
 }
 
 // The constants enter the double arithmetic as the doubles nearest to them as written.
-const double FullTurn = Nearest(Q(cpp_int(628318530717959)) / Pow10(14));
-const double SnapCeiling = Nearest(Q(62832) / 10000);
-const double DegreeNudge = Nearest(Q(1) / 100000);
+const double FullTurn = nearest(Q(cpp_int(628318530717959)) / powerOf10(14));
+const double SnapCeiling = nearest(Q(62832) / 10000);
+const double DegreeNudge = nearest(Q(1) / 100000);
 
 // Round(v, n): n decimals, an exact half to the even neighbour. When a decimal half at n
 // decimals reads as this very double without being its exact value, "exact half" has two
 // readings (the typed decimal's or the double's), and the rules do not choose.
 double Round(double value, int decimals) {
-    const Q scale = Pow10(decimals);
-    const Q scaled = Exact(value) * scale;
-    cpp_int whole = Floor(scaled);
+    const Q scale = powerOf10(decimals);
+    const Q scaled = exact(value) * scale;
+    cpp_int whole = floorOf(scaled);
     const Q rest = scaled - Q(whole);
-    if (rest != Half && Nearest((Q(whole) + Half) / scale) == value) {
+    if (rest != Half && nearest((Q(whole) + Half) / scale) == value) {
         throw Open("a decimal half at Round that is no exact half as a double");
     }
     if (rest > Half || (rest == Half && (whole & 1) != 0)) {
         whole += 1;
     }
-    return Nearest(Q(whole) / scale);
+    return nearest(Q(whole) / scale);
 }
 
 // The fixed-decimals text: the exact value rounded at the k-th decimal, written with k
 // decimals, a "0" before the point, "." as separator and a "-" for negative values.
-std::string Fixed(double value, int decimals) {
-    const Q scaled = (value < 0 ? -Exact(value) : Exact(value)) * Pow10(decimals);
-    cpp_int units = Floor(scaled);
+std::string fixed(double value, int decimals) {
+    const Q scaled = (value < 0 ? -exact(value) : exact(value)) * powerOf10(decimals);
+    cpp_int units = floorOf(scaled);
     const Q rest = scaled - Q(units);
     if (rest == Half) {
         throw Open("an exact binary half at the fixed-decimals text");
@@ -159,27 +159,27 @@ std::string Fixed(double value, int decimals) {
 
 // The plain number text: at most 15 significant digits, no trailing zeros, no "0" before the
 // point, "-" for negative values.
-std::string Plain(double value) {
+std::string plain(double value) {
     if (value == 0) {
         return "0";
     }
-    const Q size = value < 0 ? Q(-Exact(value)) : Exact(value);
+    const Q size = value < 0 ? Q(-exact(value)) : exact(value);
     if (size < Q(1) / 1000) {
         throw Open("the plain text of a very small value: exponent or decimal form");
     }
     // Scale so that the whole part has exactly 15 digits.
     long long shift = 0;
-    while (size * Pow10(shift) >= Pow10(15)) {
+    while (size * powerOf10(shift) >= powerOf10(15)) {
         --shift;
     }
-    while (size * Pow10(shift) < Pow10(14)) {
+    while (size * powerOf10(shift) < powerOf10(14)) {
         ++shift;
     }
-    const Q scale = Pow10(shift);
+    const Q scale = powerOf10(shift);
     const Q scaled = size * scale;
-    cpp_int units = Floor(scaled);
+    cpp_int units = floorOf(scaled);
     const Q rest = scaled - Q(units);
-    if (rest == Half || Nearest((Q(units) + Half) / scale) == std::fabs(value)) {
+    if (rest == Half || nearest((Q(units) + Half) / scale) == std::fabs(value)) {
         throw Open("a half at the 15th significant digit of the plain text");
     }
     if (rest > Half) {
@@ -211,7 +211,7 @@ std::string AddLeadingZero(const std::string &text) {
     return !text.empty() && text.front() == '.' ? "0" + text : text;
 }
 
-std::string Replaced(std::string text, char from, char to) {
+std::string replaced(std::string text, char from, char to) {
     for (char &c : text) {
         if (c == from) {
             c = to;
@@ -220,17 +220,17 @@ std::string Replaced(std::string text, char from, char to) {
     return text;
 }
 
-std::string Separated(const std::string &text, bool comma) {
-    return comma ? Replaced(text, '.', ',') : Replaced(text, ',', '.');
+std::string separated(const std::string &text, bool comma) {
+    return comma ? replaced(text, '.', ',') : replaced(text, ',', '.');
 }
 
-bool IsDigit(char c) {
+bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
 // Lenient reading: blanks, tabs and line feeds skipped anywhere; then a sign, digits, one
 // point and an exponent, or &H / &O with a hexadecimal / octal whole number; else 0.
-double ReadLeading(std::string_view typed) {
+double readLeading(std::string_view typed) {
     std::string s;
     for (const char c : typed) {
         if (c != ' ' && c != '\t' && c != '\n') {
@@ -243,7 +243,7 @@ double ReadLeading(std::string_view typed) {
         cpp_int whole = 0;
         for (std::size_t i = 2; base != 0 && i < s.size(); ++i) {
             const char c = s[i];
-            const int digit = IsDigit(c)             ? c - '0'
+            const int digit = isDigit(c)             ? c - '0'
                               : c >= 'a' && c <= 'f' ? c - 'a' + 10
                               : c >= 'A' && c <= 'F' ? c - 'A' + 10
                                                      : 99;
@@ -252,7 +252,7 @@ double ReadLeading(std::string_view typed) {
             }
             whole = whole * base + digit;
         }
-        return Nearest(Q(whole));
+        return nearest(Q(whole));
     }
     std::size_t i = 0;
     bool negative = false;
@@ -263,11 +263,11 @@ double ReadLeading(std::string_view typed) {
     cpp_int digits = 0;
     long long count = 0;
     long long exponent = 0;
-    for (; i < s.size() && IsDigit(s[i]); ++i, ++count) {
+    for (; i < s.size() && isDigit(s[i]); ++i, ++count) {
         digits = digits * 10 + (s[i] - '0');
     }
     if (i < s.size() && s[i] == '.') {
-        for (++i; i < s.size() && IsDigit(s[i]); ++i, ++count) {
+        for (++i; i < s.size() && isDigit(s[i]); ++i, ++count) {
             digits = digits * 10 + (s[i] - '0');
             --exponent;
         }
@@ -283,7 +283,7 @@ double ReadLeading(std::string_view typed) {
         }
         long long written = 0;
         bool any = false;
-        for (; j < s.size() && IsDigit(s[j]); ++j) {
+        for (; j < s.size() && isDigit(s[j]); ++j) {
             any = true;
             written = std::min<long long>(written * 10 + (s[j] - '0'), 100'000);
         }
@@ -301,12 +301,12 @@ double ReadLeading(std::string_view typed) {
     if (exponent + count < -400) {
         return 0.0;
     }
-    const Q value = Q(digits) * Pow10(exponent);
-    return Nearest(negative ? Q(-value) : value);
+    const Q value = Q(digits) * powerOf10(exponent);
+    return nearest(negative ? Q(-value) : value);
 }
 
 // Snap: sizes from the full turn up to 6.2832 are the full turn.
-double Snapped(double x) {
+double snapped(double x) {
     return x >= FullTurn && x <= SnapCeiling ? FullTurn : x;
 }
 
@@ -316,15 +316,15 @@ struct Units {
     long long sec = 0;
 };
 
-long long WholePart(double value) {
-    return Floor(Exact(value)).convert_to<long long>();
+long long wholePart(double value) {
+    return floorOf(exact(value)).convert_to<long long>();
 }
 
-long long RoundWhole(double value) {
-    return WholePart(Round(value, 0));
+long long roundWhole(double value) {
+    return wholePart(Round(value, 0));
 }
 
-void Carry(Units &u) {
+void carry(Units &u) {
     if (u.sec == 60) {
         u.sec = 0;
         ++u.min;
@@ -339,32 +339,32 @@ void Carry(Units &u) {
     }
 }
 
-double Degrees(double radians) {
-    return Mul(Div(radians, FullTurn), 360); // divide first, then multiply
+double toDegrees(double radians) {
+    return multiply(divide(radians, FullTurn), 360); // divide first, then multiply
 }
 
-Units FieldUnits(double x, bool roundToMinutes) {
-    const double d = Degrees(x);
+Units fieldUnits(double x, bool roundToMinutes) {
+    const double d = toDegrees(x);
     Units u;
-    u.deg = WholePart(d);
-    const double fraction = Sub(d, static_cast<double>(u.deg));
+    u.deg = wholePart(d);
+    const double fraction = subtract(d, static_cast<double>(u.deg));
     if (roundToMinutes) {
-        u.min = RoundWhole(Mul(fraction, 60));
+        u.min = roundWhole(multiply(fraction, 60));
     } else {
-        const double m = Mul(fraction, 60);
-        u.min = WholePart(m);
-        u.sec = RoundWhole(Mul(Sub(m, static_cast<double>(u.min)), 60));
+        const double m = multiply(fraction, 60);
+        u.min = wholePart(m);
+        u.sec = roundWhole(multiply(subtract(m, static_cast<double>(u.min)), 60));
     }
-    Carry(u);
+    carry(u);
     return u;
 }
 
 std::string Rad2DegMin(double radians) { // (x, false, false, true, false)
     const bool negative = radians < 0;
     const double r = std::fabs(radians);
-    const double d = Degrees(r);
-    long long wd = WholePart(Add(d, DegreeNudge));
-    long long wm = RoundWhole(Mul(Sub(d, static_cast<double>(wd)), 60));
+    const double d = toDegrees(r);
+    long long wd = wholePart(add(d, DegreeNudge));
+    long long wm = roundWhole(multiply(subtract(d, static_cast<double>(wd)), 60));
     if (wm == 60) {
         if (wd == 359) {
             wm = 59;
@@ -379,38 +379,38 @@ std::string Rad2DegMin(double radians) { // (x, false, false, true, false)
 
 std::string Rad2DegMinSec(double radians) { // (x, true)
     const bool negative = radians < 0;
-    const Units u = FieldUnits(std::fabs(radians), false);
+    const Units u = fieldUnits(std::fabs(radians), false);
     const std::string text = std::to_string(u.deg) + "\u00B0 " + std::to_string(u.min) + "' " +
                              std::to_string(u.sec) + "\"";
     return negative ? "-" + text : text;
 }
 
-std::string DecimalMinutes(double x, int decimals, bool comma) {
-    const double d = Degrees(std::fabs(x));
-    const double wd = static_cast<double>(WholePart(Add(d, DegreeNudge)));
-    const double m = Mul(Sub(d, wd), 60);
+std::string decimalMinutes(double x, int decimals, bool comma) {
+    const double d = toDegrees(std::fabs(x));
+    const double wd = static_cast<double>(wholePart(add(d, DegreeNudge)));
+    const double m = multiply(subtract(d, wd), 60);
     if (m < 0) {
         throw Open("minutes below zero after the degree nudge");
     }
-    const std::string minutes = Fixed(m, decimals);
+    const std::string minutes = fixed(m, decimals);
     if (minutes.starts_with("60")) {
         throw Open("decimal minutes that show as 60");
     }
     return (x < 0 ? "-" : "") + std::to_string(static_cast<long long>(wd)) + "\u00B0" +
-           Separated(AddLeadingZero(minutes), comma) + "'";
+           separated(AddLeadingZero(minutes), comma) + "'";
 }
 
-std::string FixedResult(double value, int decimals, bool comma) {
-    return Separated(AddLeadingZero(Fixed(value, decimals)), comma);
+std::string fixedResult(double value, int decimals, bool comma) {
+    return separated(AddLeadingZero(fixed(value, decimals)), comma);
 }
 
-Outcome Unchanged(const Case &in) {
+Outcome unchanged(const Case &in) {
     return Outcome{in.radians, in.toAdd,  in.degrees, in.minutes, in.seconds,
                    in.sign,    in.output, {},         {}};
 }
 
-template <typename Run> Outcome Modelled(const Case &in, Run run) {
-    Outcome out = Unchanged(in);
+template <typename Run> Outcome modelled(const Case &in, Run run) {
+    Outcome out = unchanged(in);
     try {
         run(out);
     } catch (const Open &open) {
@@ -419,7 +419,7 @@ template <typename Run> Outcome Modelled(const Case &in, Run run) {
     return out;
 }
 
-std::string TrimmedBlanks(const std::string &text) {
+std::string trimmedBlanks(const std::string &text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string::npos) {
         return {};
@@ -429,14 +429,14 @@ std::string TrimmedBlanks(const std::string &text) {
 
 // A degrees, minutes or seconds field: digits and at most one separator, "," when the field
 // holds one. Returns -1 and sets `invalid` otherwise.
-double AngleField(const std::string &text, bool &invalid, bool &comma) {
+double angleField(const std::string &text, bool &invalid, bool &comma) {
     comma = text.find(',') != std::string::npos;
     const char separator = comma ? ',' : '.';
     int separators = 0;
     for (const char c : text) {
         if (c == separator) {
             ++separators;
-        } else if (!IsDigit(c)) {
+        } else if (!isDigit(c)) {
             invalid = true;
             return -1;
         }
@@ -456,28 +456,28 @@ double AngleField(const std::string &text, bool &invalid, bool &comma) {
             exponent -= after ? 1 : 0;
         }
     }
-    return Nearest(Q(digits) * Pow10(exponent));
+    return nearest(Q(digits) * powerOf10(exponent));
 }
 
 } // namespace
 
-Outcome RadiansToDegrees(const Case &in) {
-    return Modelled(in, [&](Outcome &out) {
+Outcome radiansToDegrees(const Case &in) {
+    return modelled(in, [&](Outcome &out) {
         if (in.radians.empty()) {
             return;
         }
         const bool comma = in.radians.find(',') != std::string::npos;
-        const double value = ReadLeading(Replaced(in.radians, ',', '.'));
+        const double value = readLeading(replaced(in.radians, ',', '.'));
         const bool negative = value < 0;
-        double x = Snapped(std::fabs(value));
+        double x = snapped(std::fabs(value));
         if (x > FullTurn) {
             out.message = "Radians out of range | Radians to degrees";
             return;
         }
         const int p = in.precision;
-        x = Snapped(Round(x, p));
-        out.radians = (negative ? "-" : "") + FixedResult(x, p - 1, comma);
-        const Units u = FieldUnits(x, in.roundToMinutes);
+        x = snapped(Round(x, p));
+        out.radians = (negative ? "-" : "") + fixedResult(x, p - 1, comma);
+        const Units u = fieldUnits(x, in.roundToMinutes);
         out.degrees = std::to_string(u.deg);
         out.minutes = std::to_string(u.min);
         out.seconds = in.roundToMinutes ? "" : std::to_string(u.sec);
@@ -485,9 +485,9 @@ Outcome RadiansToDegrees(const Case &in) {
         const double signedX = negative ? -x : x;
         std::string valuePart;
         if (in.decimalOutput && !in.decimalMinutes) {
-            valuePart = FixedResult(Degrees(signedX), p - 2, comma) + "\u00B0";
+            valuePart = fixedResult(toDegrees(signedX), p - 2, comma) + "\u00B0";
         } else if (in.decimalOutput) {
-            valuePart = DecimalMinutes(signedX, p - 4, comma);
+            valuePart = decimalMinutes(signedX, p - 4, comma);
         } else if (in.roundToMinutes) {
             valuePart = Rad2DegMin(signedX);
         } else {
@@ -497,11 +497,11 @@ Outcome RadiansToDegrees(const Case &in) {
     });
 }
 
-Outcome DegreesToRadians(const Case &in) {
-    return Modelled(in, [&](Outcome &out) {
-        out.degrees = TrimmedBlanks(in.degrees);
-        out.minutes = TrimmedBlanks(in.minutes);
-        out.seconds = TrimmedBlanks(in.seconds);
+Outcome degreesToRadians(const Case &in) {
+    return modelled(in, [&](Outcome &out) {
+        out.degrees = trimmedBlanks(in.degrees);
+        out.minutes = trimmedBlanks(in.minutes);
+        out.seconds = trimmedBlanks(in.seconds);
         if (out.degrees.empty() && out.minutes.empty() && out.seconds.empty()) {
             return;
         }
@@ -513,9 +513,9 @@ Outcome DegreesToRadians(const Case &in) {
                 *field = "0";
             }
         }
-        const double d = AngleField(out.degrees, invalid, comma);
-        const double m = AngleField(out.minutes, invalid, unused);
-        const double s = AngleField(out.seconds, invalid, unused);
+        const double d = angleField(out.degrees, invalid, comma);
+        const double m = angleField(out.minutes, invalid, unused);
+        const double s = angleField(out.seconds, invalid, unused);
         const char *title = " | Degrees to radians";
         if (invalid) {
             out.message = std::string("Invalid input for degrees, minutes or seconds.") + title;
@@ -533,21 +533,21 @@ Outcome DegreesToRadians(const Case &in) {
             out.message = std::string("Seconds out of range") + title;
             return;
         }
-        double t = Add(d, Div(m, 60));
-        t = Add(t, Div(s, 3600));
-        const double radians = Mul(Div(t, 360), FullTurn);
-        const std::string r = AddLeadingZero(Fixed(radians, in.precision - 1));
+        double t = add(d, divide(m, 60));
+        t = add(t, divide(s, 3600));
+        const double radians = multiply(divide(t, 360), FullTurn);
+        const std::string r = AddLeadingZero(fixed(radians, in.precision - 1));
         const bool negative = !in.sign.empty();
-        out.radians = Separated(negative ? "-" + r : r, comma);
+        out.radians = separated(negative ? "-" + r : r, comma);
         std::string text = in.output + (negative ? "-" : "");
-        text += Plain(d) + "\u00B0 " + Plain(m) + "' " + Plain(s) + "\" = " + out.radians +
+        text += plain(d) + "\u00B0 " + plain(m) + "' " + plain(s) + "\" = " + out.radians +
                 " radians\r\n";
-        out.output = comma ? Replaced(text, '.', ',') : text;
+        out.output = comma ? replaced(text, '.', ',') : text;
     });
 }
 
-Outcome PlusMinus(int index, const Case &in) {
-    return Modelled(in, [&](Outcome &out) {
+Outcome plusMinus(int index, const Case &in) {
+    return modelled(in, [&](Outcome &out) {
         if (index == 2) {
             out.toAdd = in.radians;
             out.radians.clear();
@@ -561,31 +561,31 @@ Outcome PlusMinus(int index, const Case &in) {
             out.radians = "0";
         }
         const bool comma = out.radians.find(',') != std::string::npos;
-        double x = ReadLeading(Replaced(out.radians, ',', '.'));
+        double x = readLeading(replaced(out.radians, ',', '.'));
         if (x < -FullTurn || x > FullTurn) {
             out.message = "Radians out of range" + title;
             return;
         }
         const int decimals = in.precision - 1;
         x = Round(x, decimals);
-        out.radians = Separated(AddLeadingZero(Plain(x)), comma);
+        out.radians = separated(AddLeadingZero(plain(x)), comma);
         const std::string first = out.radians;
-        double y = ReadLeading(comma ? Replaced(in.toAdd, ',', '.') : in.toAdd);
+        double y = readLeading(comma ? replaced(in.toAdd, ',', '.') : in.toAdd);
         if (y < -FullTurn || y > FullTurn) {
             out.message = "Second value out of range" + title;
             return;
         }
         y = Round(y, decimals);
-        out.toAdd = Separated(AddLeadingZero(Plain(y)), comma);
-        double z = index == 0 ? Add(x, y) : Sub(x, y);
+        out.toAdd = separated(AddLeadingZero(plain(y)), comma);
+        double z = index == 0 ? add(x, y) : subtract(x, y);
         while (z < 0) {
-            z = Add(z, FullTurn);
+            z = add(z, FullTurn);
         }
         while (z >= FullTurn) {
-            z = Sub(z, FullTurn);
+            z = subtract(z, FullTurn);
         }
         z = Round(z, decimals);
-        out.radians = FixedResult(z, decimals, comma);
+        out.radians = fixedResult(z, decimals, comma);
         if (in.showPlusMinus) {
             out.output += "(" + first + (index == 0 ? " + " : " - ") + out.toAdd +
                           ") mod 2pi = " + out.radians + "\r\n";

@@ -41,9 +41,9 @@ struct Outcome {
     std::string open;    // the open point that stopped the model; empty when it decided all
 };
 
-Outcome RadiansToDegrees(const Case &in);
-Outcome DegreesToRadians(const Case &in);
+Outcome radiansToDegrees(const Case &in);
+Outcome degreesToRadians(const Case &in);
 // 0 adds, 1 subtracts, 2 moves the radians into the value to add.
-Outcome PlusMinus(int index, const Case &in);
+Outcome plusMinus(int index, const Case &in);
 
 } // namespace ExactModel

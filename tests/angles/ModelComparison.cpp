@@ -7,7 +7,7 @@ namespace ModelComparison {
 
 namespace {
 
-ExactModel::Outcome FromProgram(Operation operation, const ExactModel::Case &in) {
+ExactModel::Outcome fromProgram(Operation operation, const ExactModel::Case &in) {
     const Fields fields{in.radians, in.toAdd, in.degrees, in.minutes, in.seconds, in.sign};
     OutputOptions options;
     options.precision = static_cast<std::int16_t>(in.precision);
@@ -16,10 +16,10 @@ ExactModel::Outcome FromProgram(Operation operation, const ExactModel::Case &in)
     options.roundToMinutes = in.roundToMinutes;
     options.showPlusMinus = in.showPlusMinus;
     const OperationResult result =
-        operation == Operation::RadiansToDegrees ? Operations::RadiansToDegrees(fields, options)
+        operation == Operation::RadiansToDegrees ? Operations::radiansToDegrees(fields, options)
         : operation == Operation::DegreesToRadians
-            ? Operations::DegreesToRadians(fields, options)
-            : Operations::PlusMinus(operation == Operation::Add ? 0 : 1, fields, options);
+            ? Operations::degreesToRadians(fields, options)
+            : Operations::plusMinus(operation == Operation::Add ? 0 : 1, fields, options);
     const Fields &f = result.fields;
     ExactModel::Outcome out{f.radians,
                             f.toAdd,
@@ -27,7 +27,7 @@ ExactModel::Outcome FromProgram(Operation operation, const ExactModel::Case &in)
                             f.minutes,
                             f.seconds,
                             f.sign,
-                            ApplyToOutput(in.output, result),
+                            applyToOutput(in.output, result),
                             {},
                             {}};
     if (result.message) {
@@ -36,21 +36,21 @@ ExactModel::Outcome FromProgram(Operation operation, const ExactModel::Case &in)
     return out;
 }
 
-ExactModel::Outcome FromModel(Operation operation, const ExactModel::Case &in) {
+ExactModel::Outcome fromModel(Operation operation, const ExactModel::Case &in) {
     switch (operation) {
     case Operation::RadiansToDegrees:
-        return ExactModel::RadiansToDegrees(in);
+        return ExactModel::radiansToDegrees(in);
     case Operation::DegreesToRadians:
-        return ExactModel::DegreesToRadians(in);
+        return ExactModel::degreesToRadians(in);
     case Operation::Add:
-        return ExactModel::PlusMinus(0, in);
+        return ExactModel::plusMinus(0, in);
     case Operation::Subtract:
         break;
     }
-    return ExactModel::PlusMinus(1, in);
+    return ExactModel::plusMinus(1, in);
 }
 
-std::string Quoted(const std::string &text) {
+std::string quoted(const std::string &text) {
     std::string quoted = "\"";
     for (const char c : text) {
         if (c == '\r') {
@@ -66,35 +66,35 @@ std::string Quoted(const std::string &text) {
     return quoted + "\"";
 }
 
-void CompareText(std::string &mismatch, const char *what, const std::string &program,
+void compareText(std::string &mismatch, const char *what, const std::string &program,
                  const std::string &model) {
     if (program != model) {
-        mismatch += std::string("  ") + what + ": program " + Quoted(program) + ", model " +
-                    Quoted(model) + "\n";
+        mismatch += std::string("  ") + what + ": program " + quoted(program) + ", model " +
+                    quoted(model) + "\n";
     }
 }
 
 } // namespace
 
-Verdict Compare(Operation operation, const ExactModel::Case &in) {
-    const ExactModel::Outcome model = FromModel(operation, in);
+Verdict compare(Operation operation, const ExactModel::Case &in) {
+    const ExactModel::Outcome model = fromModel(operation, in);
     if (!model.open.empty()) {
         return {model.open, {}};
     }
-    const ExactModel::Outcome program = FromProgram(operation, in);
+    const ExactModel::Outcome program = fromProgram(operation, in);
     std::string mismatch;
-    CompareText(mismatch, "radians", program.radians, model.radians);
-    CompareText(mismatch, "toAdd", program.toAdd, model.toAdd);
-    CompareText(mismatch, "degrees", program.degrees, model.degrees);
-    CompareText(mismatch, "minutes", program.minutes, model.minutes);
-    CompareText(mismatch, "seconds", program.seconds, model.seconds);
-    CompareText(mismatch, "sign", program.sign, model.sign);
-    CompareText(mismatch, "output", program.output, model.output);
-    CompareText(mismatch, "message", program.message, model.message);
+    compareText(mismatch, "radians", program.radians, model.radians);
+    compareText(mismatch, "toAdd", program.toAdd, model.toAdd);
+    compareText(mismatch, "degrees", program.degrees, model.degrees);
+    compareText(mismatch, "minutes", program.minutes, model.minutes);
+    compareText(mismatch, "seconds", program.seconds, model.seconds);
+    compareText(mismatch, "sign", program.sign, model.sign);
+    compareText(mismatch, "output", program.output, model.output);
+    compareText(mismatch, "message", program.message, model.message);
     return {{}, mismatch};
 }
 
-std::string Describe(Operation operation, const ExactModel::Case &in) {
+std::string describe(Operation operation, const ExactModel::Case &in) {
     static const char *const names[] = {"radians to degrees", "degrees to radians", "add",
                                         "subtract"};
     std::string options = "P=" + std::to_string(in.precision);
@@ -108,9 +108,9 @@ std::string Describe(Operation operation, const ExactModel::Case &in) {
         options += ", no +/- log";
     }
     return std::string(names[static_cast<int>(operation)]) + " (" + options + "): radians " +
-           Quoted(in.radians) + ", toAdd " + Quoted(in.toAdd) + ", degrees " + Quoted(in.degrees) +
-           ", minutes " + Quoted(in.minutes) + ", seconds " + Quoted(in.seconds) + ", sign " +
-           Quoted(in.sign);
+           quoted(in.radians) + ", toAdd " + quoted(in.toAdd) + ", degrees " + quoted(in.degrees) +
+           ", minutes " + quoted(in.minutes) + ", seconds " + quoted(in.seconds) + ", sign " +
+           quoted(in.sign);
 }
 
 } // namespace ModelComparison

@@ -15,9 +15,9 @@ struct Verdict {
     std::string mismatch; // empty when both agree (or the model stepped aside)
 };
 
-Verdict Compare(Operation operation, const ExactModel::Case &in);
+Verdict compare(Operation operation, const ExactModel::Case &in);
 
 // One line naming the operation, the options and every field, for a failure report.
-std::string Describe(Operation operation, const ExactModel::Case &in);
+std::string describe(Operation operation, const ExactModel::Case &in);
 
 } // namespace ModelComparison

@@ -13,34 +13,34 @@
 namespace {
 constexpr double Inf = std::numeric_limits<double>::infinity();
 
-QString Q(const std::string &text) {
+QString toQ(const std::string &text) {
     return QString::fromStdString(text);
 }
-std::string S(const QString &text) {
+std::string toStd(const QString &text) {
     return text.toStdString();
 }
 
 // "text | title | icon | focus", or empty when there is no message.
-QString Describe(const std::optional<Message> &message) {
+QString describe(const std::optional<Message> &message) {
     if (!message) {
         return {};
     }
     static const char *const icons[] = {"none", "information", "exclamation"};
     static const char *const fields[] = {"none",    "radians", "toAdd",
                                          "degrees", "minutes", "seconds"};
-    return Q(message->text) + " | " + Q(message->title) + " | " +
+    return toQ(message->text) + " | " + toQ(message->title) + " | " +
            icons[static_cast<int>(message->icon)] + " | " +
            fields[static_cast<int>(message->focus)];
 }
 
 // Equal as doubles, the sign of zero included.
-bool Same(double a, double b) {
+bool same(double a, double b) {
     return (a == b && std::signbit(a) == std::signbit(b)) || (std::isnan(a) && std::isnan(b));
 }
 
 // Options from words: "p5".."p8", "decimal degrees", "decimal minutes", "round to minutes",
 // "no log"; an empty text gives the start options.
-OutputOptions OptionsFrom(const QString &words) {
+OutputOptions optionsFrom(const QString &words) {
     OutputOptions options;
     for (std::int16_t p = 5; p <= 8; ++p) {
         if (words.contains(QStringLiteral("p%1").arg(p))) {
@@ -55,11 +55,11 @@ OutputOptions OptionsFrom(const QString &words) {
     return options;
 }
 
-double Radians(double degrees, double minutes, double seconds) {
+double angleInRadians(double degrees, double minutes, double seconds) {
     return (degrees + minutes / 60 + seconds / 3600) / 360 * Rad2Deg::FullTurn;
 }
 
-QString WithLineBreak(const QString &line) {
+QString withLineBreak(const QString &line) {
     return line.isEmpty() ? line : line + "\r\n";
 }
 
@@ -112,14 +112,14 @@ private slots:
     void readLeadingNumber() {
         QFETCH(QString, text);
         QFETCH(double, value);
-        const double read = NumberReading::ReadLeadingNumber(S(text));
-        QVERIFY2(Same(read, value), qPrintable(QString::number(read, 'g', 17)));
+        const double read = NumberReading::readLeadingNumber(toStd(text));
+        QVERIFY2(same(read, value), qPrintable(QString::number(read, 'g', 17)));
     }
 
     // Only decimal digits reach the library reader: its "inf" and "nan" never get through.
     void toDoubleReadsDigitsOnly() {
         for (const char *digits : {"inf", "nan", "1e5", "0x1p3", "1,5"})
-            QCOMPARE(Decimal::ToDouble({false, digits, 1}), 0.0);
+            QCOMPARE(Decimal::toDouble({false, digits, 1}), 0.0);
     }
 
     void round_data() {
@@ -147,7 +147,7 @@ private slots:
         QFETCH(int, decimals);
         QFETCH(double, rounded);
         const double result = Rounding::Round(value, decimals);
-        QVERIFY2(Same(result, rounded), qPrintable(QString::number(result, 'g', 17)));
+        QVERIFY2(same(result, rounded), qPrintable(QString::number(result, 'g', 17)));
     }
 
     void reduceAngle_data() {
@@ -164,7 +164,7 @@ private slots:
     void reduceAngle() {
         QFETCH(double, angle);
         QFETCH(double, reduced);
-        QVERIFY(Same(Operations::ReduceAngle(angle), reduced));
+        QVERIFY(same(Operations::ReduceAngle(angle), reduced));
     }
 
     void fixedResult_data() {
@@ -180,7 +180,7 @@ private slots:
         QFETCH(double, value);
         QFETCH(int, decimals);
         QFETCH(bool, comma);
-        QTEST(Q(NumberText::FixedResult(value, decimals, comma)), "text");
+        QTEST(toQ(NumberText::fixedResult(value, decimals, comma)), "text");
     }
 
     void plain_data() {
@@ -195,7 +195,7 @@ private slots:
     }
     void plain() {
         QFETCH(double, value);
-        QTEST(Q(NumberText::Plain(value)), "text");
+        QTEST(toQ(NumberText::plain(value)), "text");
     }
 
     // Flags: "omit" zero minutes, "blank" before minutes, "neg" allowed, "360" allowed; "dms"
@@ -217,8 +217,8 @@ private slots:
         row("dms negative", -1.0, "dms neg", "-57° 17' 45\"");
         row("dms negative refused", -1.0, "dms", "");
         row("dms negative zero is zero", -0.0, "dms", "0° 0' 0\"");
-        row("dms seconds carry into minutes", Radians(10, 58, 59.6), "dms", "10° 59' 0\"");
-        row("dms seconds carry into degrees", Radians(10, 59, 59.6), "dms", "11° 0' 0\"");
+        row("dms seconds carry into minutes", angleInRadians(10, 58, 59.6), "dms", "10° 59' 0\"");
+        row("dms seconds carry into degrees", angleInRadians(10, 59, 59.6), "dms", "11° 0' 0\"");
         row("dms full turn", Rad2Deg::FullTurn, "dms", "360° 0' 0\"");
         row("dms beyond whole degrees refused", 1e300, "dms", "");
         row("dms infinity refused", Inf, "dms", "");
@@ -227,10 +227,10 @@ private slots:
         QFETCH(double, radians);
         QFETCH(QString, flags);
         const bool negative = flags.contains("neg");
-        QTEST(Q(flags.contains("dms")
-                    ? Rad2Deg::Rad2DegMinSec(radians, negative)
-                    : Rad2Deg::Rad2DegMin(radians, flags.contains("omit"), flags.contains("blank"),
-                                          negative, flags.contains("360"))),
+        QTEST(toQ(flags.contains("dms") ? Rad2Deg::Rad2DegMinSec(radians, negative)
+                                        : Rad2Deg::Rad2DegMin(radians, flags.contains("omit"),
+                                                              flags.contains("blank"), negative,
+                                                              flags.contains("360"))),
               "text");
     }
 
@@ -288,14 +288,14 @@ private slots:
         QFETCH(QString, options);
         QFETCH(QString, line);
         Fields fields;
-        fields.radians = S(input);
-        const auto result = Operations::RadiansToDegrees(fields, OptionsFrom(options));
+        fields.radians = toStd(input);
+        const auto result = Operations::radiansToDegrees(fields, optionsFrom(options));
         const auto &out = result.fields;
-        QCOMPARE(Q(out.radians), line.isEmpty() ? input : line.section(' ', 0, 0));
-        QTEST(Q(out.degrees + " " + out.minutes + " " + out.seconds + " " + out.sign), "dms");
-        QCOMPARE(Q(result.append), WithLineBreak(line));
+        QCOMPARE(toQ(out.radians), line.isEmpty() ? input : line.section(' ', 0, 0));
+        QTEST(toQ(out.degrees + " " + out.minutes + " " + out.seconds + " " + out.sign), "dms");
+        QCOMPARE(toQ(result.append), withLineBreak(line));
         QCOMPARE(result.outputToComma, false);
-        QTEST(Describe(result.message), "message");
+        QTEST(describe(result.message), "message");
     }
 
     // typed: degrees|minutes|seconds|sign; after: the three fields afterwards. The radians field
@@ -338,18 +338,18 @@ private slots:
         QFETCH(QString, line);
         const auto field = typed.split('|');
         Fields fields;
-        fields.degrees = S(field[0]);
-        fields.minutes = S(field[1]);
-        fields.seconds = S(field[2]);
-        fields.sign = S(field[3]);
-        const auto result = Operations::DegreesToRadians(fields, OptionsFrom(options));
+        fields.degrees = toStd(field[0]);
+        fields.minutes = toStd(field[1]);
+        fields.seconds = toStd(field[2]);
+        fields.sign = toStd(field[3]);
+        const auto result = Operations::degreesToRadians(fields, optionsFrom(options));
         const auto &out = result.fields;
-        QTEST(Q(out.degrees + "|" + out.minutes + "|" + out.seconds), "after");
-        QCOMPARE(Q(out.radians), line.section(' ', -2, -2));
+        QTEST(toQ(out.degrees + "|" + out.minutes + "|" + out.seconds), "after");
+        QCOMPARE(toQ(out.radians), line.section(' ', -2, -2));
         const QString earlier = line.contains(',') ? "earlier,\r\n" : "earlier.\r\n";
-        QCOMPARE(Q(ApplyToOutput("earlier.\r\n", result)), earlier + WithLineBreak(line));
-        QCOMPARE(Q(out.sign), field[3]);
-        QTEST(Describe(result.message), "message");
+        QCOMPARE(toQ(applyToOutput("earlier.\r\n", result)), earlier + withLineBreak(line));
+        QCOMPARE(toQ(out.sign), field[3]);
+        QTEST(describe(result.message), "message");
     }
 
     // index 0 adds, 1 subtracts, 2 is the arrow; typed and after: radians|toAdd.
@@ -397,14 +397,14 @@ private slots:
         QFETCH(QString, options);
         QFETCH(QString, line);
         Fields fields;
-        fields.radians = S(typed.section('|', 0, 0));
-        fields.toAdd = S(typed.section('|', 1));
+        fields.radians = toStd(typed.section('|', 0, 0));
+        fields.toAdd = toStd(typed.section('|', 1));
         fields.degrees = "12";
-        const auto result = Operations::PlusMinus(index, fields, OptionsFrom(options));
-        QTEST(Q(result.fields.radians + "|" + result.fields.toAdd), "after");
-        QCOMPARE(Q(result.fields.degrees), QString("12"));
-        QCOMPARE(Q(result.append), WithLineBreak(line));
-        QTEST(Describe(result.message), "message");
+        const auto result = Operations::plusMinus(index, fields, optionsFrom(options));
+        QTEST(toQ(result.fields.radians + "|" + result.fields.toAdd), "after");
+        QCOMPARE(toQ(result.fields.degrees), QString("12"));
+        QCOMPARE(toQ(result.append), withLineBreak(line));
+        QTEST(describe(result.message), "message");
     }
 };
 

@@ -171,8 +171,8 @@ private slots:
         QFETCH(int, code);
         QFETCH(QString, catalogue);
         const QString page = SiteURL + "folder/page.htm", none = "no message";
-        QTEST(weblink::LaunchFailureMessage(code, page, Caller::Notice).value_or(none), "notice");
-        QCOMPARE(weblink::LaunchFailureMessage(code, page, Caller::Catalogue).value_or(none),
+        QTEST(weblink::launchFailureMessage(code, page, Caller::Notice).value_or(none), "notice");
+        QCOMPARE(weblink::launchFailureMessage(code, page, Caller::Catalogue).value_or(none),
                  catalogue);
     }
 
@@ -330,7 +330,7 @@ private slots:
         }));
         QCOMPARE(f.fake.messages.shown.size(), 1); // the failed launch, in the catalogue's words
         QCOMPARE(f.fake.messages.shown[0].text,
-                 *weblink::LaunchFailureMessage(31, f.Programs[6].URL, Caller::Catalogue));
+                 *weblink::launchFailureMessage(31, f.Programs[6].URL, Caller::Catalogue));
         const bool kept = how != Closing::TitleBar;
         QCOMPARE(f.opener.window() != nullptr, kept);
         f.main.move(400, 300); // a build follows it; a hidden window stays where it was

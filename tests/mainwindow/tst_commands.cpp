@@ -494,7 +494,7 @@ private slots:
         QCOMPARE(m.fake.messages.shown[0].title, QStringLiteral("Cannot launch web browser"));
         QCOMPARE(m.fake.messages.shown[0].icon, MessageIcon::Exclamation);
         QCOMPARE(m.fake.messages.shown[0].text,
-                 *weblink::LaunchFailureMessage(31, SiteURL, weblink::Caller::Notice));
+                 *weblink::launchFailureMessage(31, SiteURL, weblink::Caller::Notice));
         // From the keyboard too: Enter and Space open it like a click.
         notice->setFocus(Qt::TabFocusReason);
         QTest::keyClick(notice, Qt::Key_Return);

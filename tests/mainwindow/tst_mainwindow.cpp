@@ -11,7 +11,7 @@ QObject *newTestCommands();
 // one process.
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    InstallFontSubstitutes();
+    installFontSubstitutes();
     int failed = 0;
     for (auto make : {newTestStartUp, newTestCommands})
         failed += QTest::qExec(std::unique_ptr<QObject>(make()).get(), argc, argv);

@@ -41,8 +41,8 @@ private slots:
         QCOMPARE(w.get<QAbstractButton>("cmdPlusMinus(2)")->text(), "\u2192");
         QVERIFY(w.get<QAbstractButton>("cmdPlusMinus(2)")->fontMetrics().inFont(QChar(0x2192)));
         QVERIFY(w.fake.messages.shown.isEmpty());
-        QCOMPARE(SpecifySoftware::VersionText(4, 12), "4.120"); // no leading zero on the minor
-        QCOMPARE(SpecifySoftware::VersionText(10, 5), "10.50");
+        QCOMPARE(SpecifySoftware::versionText(4, 12), "4.120"); // no leading zero on the minor
+        QCOMPARE(SpecifySoftware::versionText(10, 5), "10.50");
         // A screen reader reads the caption as the sign and says what it is.
         auto *sign = w.get<QLabel>("lblSign");
         sign->setText("-");
@@ -73,7 +73,7 @@ private slots:
         QWidget *control = w.get(QTest::currentDataTag());
         QTEST(control->accessibleName(), "spoken");
         if (!family.isEmpty()) {
-            QCOMPARE(control->font().family(), InstalledFamily(family));
+            QCOMPARE(control->font().family(), installedFamily(family));
             QTEST(control->font().pointSizeF(), "points");
             QTEST(control->font().bold(), "bold");
         }
@@ -182,9 +182,9 @@ private slots:
         const QString missing = QStringLiteral("No Such Family For Angulor");
         const QString installed = QFontDatabase::families().value(0);
         QVERIFY(!installed.isEmpty());
-        QCOMPARE(InstalledFamily(missing), missing);
+        QCOMPARE(installedFamily(missing), missing);
         QFont::insertSubstitution(missing, installed);
-        QCOMPARE(InstalledFamily(missing).toLower(), installed.toLower()); // kept lower case
+        QCOMPARE(installedFamily(missing).toLower(), installed.toLower()); // kept lower case
         QFont::removeSubstitutions(missing);
     }
 

@@ -3,7 +3,7 @@
 
 #include <QTest>
 
-using StrProc::CountOccurrences, StrProc::ReplaceAll, StrProc::TrimBlanks;
+using StrProc::CountOccurrences, StrProc::replaceAll, StrProc::trimBlanks;
 
 namespace {
 enum class Helper { Count, Trim, Replace };
@@ -44,8 +44,8 @@ private slots:
         const std::string t = text.toStdString(), from = a.toStdString();
         const std::string result = helper == Helper::Count
                                        ? std::to_string(CountOccurrences(t, from))
-                                   : helper == Helper::Trim ? TrimBlanks(t)
-                                                            : ReplaceAll(t, from, b.toStdString());
+                                   : helper == Helper::Trim ? trimBlanks(t)
+                                                            : replaceAll(t, from, b.toStdString());
         QTEST(QString::fromStdString(result), "result");
     }
 };

@@ -46,9 +46,9 @@ OperationResult run(const QString &example) {
                           .decimalUnit = options.endsWith("minutes") ? DecimalUnit::Minutes
                                                                      : DecimalUnit::Degrees,
                           .roundToMinutes = options == "round to minutes"};
-    return command == "d"   ? Operations::DegreesToRadians(f, o)
-           : command == "r" ? Operations::RadiansToDegrees(f, o)
-                            : Operations::PlusMinus(command == "-" ? 1 : 0, f, o);
+    return command == "d"   ? Operations::degreesToRadians(f, o)
+           : command == "r" ? Operations::radiansToDegrees(f, o)
+                            : Operations::plusMinus(command == "-" ? 1 : 0, f, o);
 }
 
 } // namespace
@@ -65,7 +65,7 @@ private slots:
               "+ 5.500000|2", "- 1|2"}) {
             const OperationResult result = run(example);
             QVERIFY2(!result.message, example);
-            produced << QString::fromStdString(ApplyToOutput("", result)).trimmed();
+            produced << QString::fromStdString(applyToOutput("", result)).trimmed();
         }
         QStringList shown = exampleLines();
         shown.removeDuplicates();
