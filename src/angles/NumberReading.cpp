@@ -57,30 +57,14 @@ double readWhole(std::string_view digits, int base) {
 
 } // namespace
 
-bool hasLeadingNumber(std::string_view text) {
-    const std::string s = withoutBlanks(text);
-    if (s.size() >= 3 && s[0] == '&') {
-        const char kind = s[1];
-        const int base = kind == 'H' || kind == 'h' ? 16 : kind == 'O' || kind == 'o' ? 8 : 0;
-        return digitValue(s[2]) < base;
-    }
-    std::size_t i = s.starts_with('+') || s.starts_with('-') ? 1 : 0;
-    if (i < s.size() && (s[i] == '.' || s[i] == ',')) {
-        ++i;
-    }
-    return i < s.size() && isDigit(s[i]);
-}
-
-double readLeadingNumber(std::string_view text) {
+std::optional<double> readLeadingNumberIfAny(std::string_view text) {
     const std::string s = withoutBlanks(text);
     if (s.size() >= 2 && s[0] == '&') {
-        if (s[1] == 'H' || s[1] == 'h') {
-            return readWhole(std::string_view(s).substr(2), 16);
+        const int base = s[1] == 'H' || s[1] == 'h' ? 16 : s[1] == 'O' || s[1] == 'o' ? 8 : 0;
+        if (s.size() < 3 || digitValue(s[2]) >= base) {
+            return std::nullopt;
         }
-        if (s[1] == 'O' || s[1] == 'o') {
-            return readWhole(std::string_view(s).substr(2), 8);
-        }
-        return 0.0;
+        return readWhole(std::string_view(s).substr(2), base);
     }
     std::size_t i = 0;
     Decimal::Digits number;
@@ -98,7 +82,7 @@ double readLeadingNumber(std::string_view text) {
         }
     }
     if (number.digits.empty()) {
-        return 0.0;
+        return std::nullopt;
     }
     if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
         std::size_t j = i + 1;
@@ -120,6 +104,10 @@ double readLeadingNumber(std::string_view text) {
         }
     }
     return Decimal::toDouble(number);
+}
+
+double readLeadingNumber(std::string_view text) {
+    return readLeadingNumberIfAny(text).value_or(0.0);
 }
 
 double readPlainDecimal(std::string_view digitsAndPoint) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 namespace NumberReading {
@@ -10,11 +11,9 @@ namespace NumberReading {
 // at the first character that cannot continue the number; no leading number reads as 0.
 // A number too large for a double reads as +/- infinity, never as NaN.
 double readLeadingNumber(std::string_view text);
-
-// Whether the lenient reading finds a leading number at all, so that a caller can tell "0" from
-// text that reads as 0 only because it holds no number. A comma stands for the point, as the
-// operations read it.
-bool hasLeadingNumber(std::string_view text);
+// The same reading, empty where the text holds no leading number at all: a caller can then
+// tell "0" from text that reads as 0 only because it holds no number.
+std::optional<double> readLeadingNumberIfAny(std::string_view text);
 
 // Reads an unsigned decimal of digits with at most one "." ("", "." -> 0, "5." -> 5, ".5" -> 0.5).
 // The caller has checked the characters.

@@ -3,6 +3,7 @@
 #include "NumberReading.h"
 #include "OperationResult.h"
 #include "Operations.h"
+#include "StrProc.h"
 #include "TranslatedResult.h"
 #include "WrittenAngle.h"
 
@@ -125,7 +126,7 @@ Line convert(Direction direction, std::string_view value, const OutputOptions &o
     Fields fields;
     OperationResult result;
     if (direction == Direction::ToDegrees) {
-        if (!NumberReading::hasLeadingNumber(value))
+        if (!NumberReading::readLeadingNumberIfAny(StrProc::replaceAll(value, ",", ".")))
             return {translated("Conversion", NoNumber), true};
         fields.radians = value;
         result = Operations::radiansToDegrees(fields, options);
