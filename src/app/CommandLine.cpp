@@ -5,7 +5,6 @@
 
 #include <QCommandLineParser>
 #include <QStringList>
-#include <QTranslator>
 #include <algorithm>
 #include <cstdio>
 
@@ -34,10 +33,9 @@ const QString DecimalDegrees = QStringLiteral("decimal-degrees");
 const QString DecimalMinutes = QStringLiteral("decimal-minutes");
 const QString RoundToMinutes = QStringLiteral("round-to-minutes");
 
-// No application object exists yet, so the texts are looked up in the translation directly.
+// No application object exists yet.
 QString translated(const char *text) {
-    const QString translation = Translations::programTranslation().translate("CommandLine", text);
-    return translation.isEmpty() ? QString::fromUtf8(text) : translation;
+    return Translations::beforeApplication("CommandLine", text);
 }
 
 void print(std::FILE *stream, const QString &text) {

@@ -25,10 +25,6 @@ constexpr const char *CannotRead =
     QT_TRANSLATE_NOOP("Conversion", "Cannot read the standard input");
 constexpr const char *CannotWrite = QT_TRANSLATE_NOOP("Conversion", "Cannot write the output");
 
-std::string translated(const char *context, const std::string &text) {
-    return QCoreApplication::translate(context, text.c_str()).toStdString();
-}
-
 class Printer {
 public:
     Printer(std::FILE *out, std::FILE *err) : out(out), err(err) {}

@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QIcon>
 #include <QStringList>
-#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -23,14 +22,9 @@
 
 namespace {
 
-// Said before the application object exists, so looked up in the translation directly.
-const char *translated(const char *text) {
-    static QByteArray kept;
-    const QString translation = Translations::programTranslation().translate("main", text);
-    if (translation.isEmpty())
-        return text;
-    kept = translation.toLocal8Bit();
-    return kept.constData();
+// Said before the application object exists (or while it is being made).
+void say(const char *text) {
+    std::fputs(Translations::beforeApplication("main", text).toLocal8Bit().constData(), stderr);
 }
 
 // Qt aborts with a core dump when it finds no display; say so plainly instead.
@@ -52,9 +46,7 @@ void startUpMessages(QtMsgType type, const QMessageLogContext &, const QString &
     heldStartUpMessages.append(message);
     if (type != QtFatalMsg)
         return;
-    std::fputs(
-        translated(QT_TRANSLATE_NOOP("main", "Angulor could not open its window; Qt reports:\n")),
-        stderr);
+    say(QT_TRANSLATE_NOOP("main", "Angulor could not open its window; Qt reports:\n"));
     for (const QString &line : std::as_const(heldStartUpMessages))
         std::fprintf(stderr, "%s\n", qPrintable(line.trimmed()));
     std::_Exit(1);
@@ -84,10 +76,8 @@ int main(int argc, char *argv[]) {
         return Conversion::run(*commandLine.conversion, stdin, stdout, stderr);
     }
     if (!commandLine.windowSystemNamed && !displayAvailable()) {
-        std::fputs(translated(QT_TRANSLATE_NOOP("main", "Angulor needs a graphical display, but "
-                                                        "neither DISPLAY nor WAYLAND_DISPLAY is "
-                                                        "set.\n")),
-                   stderr);
+        say(QT_TRANSLATE_NOOP("main", "Angulor needs a graphical display, but neither DISPLAY "
+                                      "nor WAYLAND_DISPLAY is set.\n"));
         return 1;
     }
     // The GUI application keeps argc and argv: they live until the end of main.

@@ -5,13 +5,9 @@
 
 #include <QCoreApplication>
 
-namespace {
-
 std::string translated(const char *context, const std::string &text) {
     return QCoreApplication::translate(context, text.c_str()).toStdString();
 }
-
-} // namespace
 
 Message translated(Message message) {
     message.text = translated("Operations", message.text);

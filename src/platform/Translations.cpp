@@ -46,14 +46,14 @@ void install(QCoreApplication &application) {
         QCoreApplication::installTranslator(qt);
 }
 
-const QTranslator &programTranslation() {
+QString beforeApplication(const char *context, const char *text) {
     static QTranslator translation;
     static const bool loaded = [] {
         const QString language = chosenLanguage();
         return !language.isEmpty() && translation.load(programFile(language));
     }();
-    Q_UNUSED(loaded);
-    return translation;
+    const QString translated = loaded ? translation.translate(context, text) : QString();
+    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
 }
 
 } // namespace Translations

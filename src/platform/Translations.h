@@ -3,7 +3,6 @@
 #include <QString>
 
 class QCoreApplication;
-class QTranslator;
 
 // The program's translations (angulor_<language>.qm, built into the program) and Qt's own
 // (qtbase_<language>.qm from Qt's translations folder), for the desktop's language.
@@ -17,8 +16,8 @@ QString chosenLanguage();
 // earlier call installed; English installs none.
 void install(QCoreApplication &application);
 
-// The program's translation alone, for the texts wanted before the application object exists
-// (the command line's); empty for English.
-const QTranslator &programTranslation();
+// A text of ours in the chosen language, looked up in the program's translation alone: for the
+// texts said before an application object exists (the command line's, a failed start-up).
+QString beforeApplication(const char *context, const char *text);
 
 } // namespace Translations
