@@ -15,6 +15,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+from contextlib import contextmanager
 import time
 from pathlib import Path
 
@@ -36,51 +37,42 @@ def shoot(desktop, window, path):
     print(path)
 
 
-def take_translated(prefix, outdir, language):
+@contextmanager
+def converted_once(prefix, screen, **app_env):
+    """The installed program on a desktop of its own, after one conversion: (desktop, app, main)."""
     workdir = Path(tempfile.mkdtemp(prefix="angulor-shots-"))
     runtime = workdir / "runtime"
     runtime.mkdir(mode=0o700)
     env = {"PATH": os.environ["PATH"], "HOME": str(workdir), "XDG_RUNTIME_DIR": str(runtime),
            "LANG": "C.UTF-8", "LC_ALL": "C.UTF-8"}
     processes = Processes(env)
-    desktop = Desktop(processes, env, screen="1600x1000x24")
+    desktop = Desktop(processes, env, screen=screen)
     try:
         desktop.start()
-        app_env = dict(env, QT_QPA_PLATFORM="xcb", LANGUAGE=language)
-        app = subprocess.Popen([str(prefix / "bin/angulor")], cwd=workdir, env=app_env,
+        os.environ.update(env)
+        app = subprocess.Popen([str(prefix / "bin/angulor")], cwd=workdir,
+                               env=dict(env, QT_QPA_PLATFORM="xcb", **app_env),
                                start_new_session=True)
         processes.started.append(app)
         main = desktop.window(app, MAIN_TITLE)
         desktop.run("xdotool", "windowactivate", "--sync", main)
         desktop.run("xdotool", "type", "--delay", "50", "1")
         desktop.run("xdotool", "key", "Return")
-        settle()
-        shoot(desktop, main, outdir / f"screenshot-{language}.png")
+        yield desktop, app, main
     finally:
         processes.end_all()
         shutil.rmtree(workdir, ignore_errors=True)
 
 
+def take_translated(prefix, outdir, language):
+    with converted_once(prefix, "1600x1000x24", LANGUAGE=language) as (desktop, app, main):
+        settle()
+        shoot(desktop, main, outdir / f"screenshot-{language}.png")
+
+
 def take(prefix, outdir, scale):
-    workdir = Path(tempfile.mkdtemp(prefix="angulor-shots-"))
-    runtime = workdir / "runtime"
-    runtime.mkdir(mode=0o700)
-    env = {"PATH": os.environ["PATH"], "HOME": str(workdir), "XDG_RUNTIME_DIR": str(runtime),
-           "LANG": "C.UTF-8", "LC_ALL": "C.UTF-8"}
-    processes = Processes(env)
-    desktop = Desktop(processes, env, screen="2560x1600x24")
-    try:
-        desktop.start()
-        os.environ.update(env)
-        app_env = dict(env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                       QT_SCALE_FACTOR=scale)
-        app = subprocess.Popen([str(prefix / "bin/angulor")], cwd=workdir, env=app_env,
-                               start_new_session=True)
-        processes.started.append(app)
-        main = desktop.window(app, MAIN_TITLE)
-        desktop.run("xdotool", "windowactivate", "--sync", main)
-        desktop.run("xdotool", "type", "--delay", "50", "1")
-        desktop.run("xdotool", "key", "Return")
+    with converted_once(prefix, "2560x1600x24", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                        QT_SCALE_FACTOR=scale) as (desktop, app, main):
         a11y = Accessibility(app.pid)
         settle()
         shoot(desktop, main, outdir / f"main-{scale}x.png")
@@ -94,9 +86,6 @@ def take(prefix, outdir, scale):
         catalogue = desktop.window(app, CATALOGUE_TITLE)
         settle()
         shoot(desktop, catalogue, outdir / f"catalogue-{scale}x.png")
-    finally:
-        processes.end_all()
-        shutil.rmtree(workdir, ignore_errors=True)
 
 
 def main():
