@@ -4,7 +4,6 @@
 #include <boost/multiprecision/cpp_int.hpp>
 #include <cmath>
 #include <iterator>
-#include <limits>
 #include <regex>
 #include <stdexcept>
 #include <string_view>
@@ -64,31 +63,13 @@ Q exact(double value) {
 }
 
 // The double nearest to an exact value, a tie going to the even neighbour: what every double
-// operation and every correct reading of a decimal gives.
+// operation and every correct reading of a decimal gives. Boost's conversion of a rational
+// rounds so, below the normal range too.
 double nearest(const Q &value) {
-    if (value == 0)
-        return 0.0;
-    const bool negative = value < 0;
-    const Q size = negative ? Q(-value) : value;
-    // Scale the size into [2^52, 2^53): its whole part is then the significand. From the
-    // leading bits of numerator and denominator it lands in (2^51, 2^53).
-    long long shift = 52 - (static_cast<long long>(msb(boost::multiprecision::numerator(size))) -
-                            static_cast<long long>(msb(boost::multiprecision::denominator(size))));
-    if (size * powerOf2(shift) < powerOf2(52))
-        ++shift;
-    Q scaled = size * powerOf2(shift);
-    if (shift > 1074) { // below the normal range: the last bit is 2^-1074
-        shift = 1074;
-        scaled = size * powerOf2(shift);
-    }
-    const cpp_int significand = nearestWhole(scaled);
-    if (significand == 0) { // below half the smallest double
-        return negative ? -0.0 : 0.0;
-    }
-    if (-shift + static_cast<long long>(msb(significand)) > 1023)
+    const double result = value.convert_to<double>();
+    if (std::isinf(result))
         throw Open("a number too large for a double");
-    const double result = std::ldexp(significand.convert_to<double>(), static_cast<int>(-shift));
-    return negative ? -result : result;
+    return result;
 }
 
 // The double arithmetic that the operations prescribe, one rounding per operation; a zero

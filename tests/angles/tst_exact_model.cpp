@@ -1,18 +1,14 @@
 // The three operations against the exact model on many pseudo-random inputs with a fixed seed.
 // A failure prints the input, both texts and the command that reruns that one input. The same
-// inputs hold the reader of written angles against the result lines, and the command line's
-// conversions against the model's lines.
+// inputs hold the command line's conversions against the model's lines.
 #include "Conversion.h"
 #include "DataTable.h"
 #include "ExactModel.h"
 #include "ModelComparison.h"
-#include "OperationResult.h"
-#include "Operations.h"
 #include "WrittenAngle.h"
 
 #include <QTest>
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -173,68 +169,6 @@ Result verdict(bool agrees, const std::string &mismatch) {
     return ModelComparison::Verdict{{}, agrees ? "" : "  " + mismatch + "\n"};
 }
 
-// The angle of a result line as the output box shows it, commas included: before " = " for
-// Degrees to radians, after it for Radians to degrees.
-std::string angleOfLine(const OperationResult &result, bool before) {
-    const std::string line = editOutput({}, result).appended;
-    const auto equals = line.find(" = ");
-    return before ? line.substr(0, equals) : line.substr(equals + 3, line.size() - equals - 5);
-}
-
-// "d|m|s|sign" of a reading, or its reason.
-std::string described(const WrittenAngle::Reading &reading) {
-    if (!reading.angle)
-        return reading.reason;
-    const auto &a = *reading.angle;
-    return a.degrees + "|" + a.minutes + "|" + a.seconds + "|" + (a.negative ? "-" : "");
-}
-
-// The value of a field as Degrees to radians left it: trimmed, empty as 0.
-double valueOf(const std::string &field) {
-    bool invalid = false;
-    bool comma = false;
-    return Operations::ParseAngleField(field, invalid, comma);
-}
-
-// The degrees, minutes and seconds of a Radians to degrees line, read back, are those that the
-// conversion wrote into the fields. Whole units of zero have no sign to agree on: a negative
-// value that shows as 0° 0' 0" keeps its "-" in the sign label, and in the line only while its
-// radians are not zero.
-Result rad2DegLineReadBack(const ExactModel::Case &in) {
-    const OperationResult result =
-        Operations::radiansToDegrees({in.radians, "", "", "", "", ""}, optionsOf(in));
-    if (in.decimalOutput || in.roundToMinutes || result.append.empty())
-        return std::nullopt;
-    const auto &f = result.fields;
-    const std::string angle = angleOfLine(result, false);
-    const std::string read = described(WrittenAngle::read(angle));
-    const std::string wrote = f.degrees + "|" + f.minutes + "|" + f.seconds + "|" + f.sign;
-    const bool zero = wrote.starts_with("0|0|0|") && read.starts_with("0|0|0|");
-    return verdict(read == wrote || zero, angle + " reads " + read + ", fields " + wrote);
-}
-
-// The angle that a Degrees to radians line echoes gives back the values of the fields it was
-// made from. The echo writes all three numbers, so it is refused exactly when degrees or
-// minutes have decimals.
-Result deg2RadEchoReadBack(const ExactModel::Case &in) {
-    const OperationResult result = Operations::degreesToRadians(
-        {"", "", in.degrees, in.minutes, in.seconds, in.sign}, optionsOf(in));
-    if (result.append.empty())
-        return std::nullopt;
-    const std::string angle = angleOfLine(result, true);
-    const auto reading = WrittenAngle::read(angle);
-    const auto &a = reading.angle;
-    const auto &f = result.fields;
-    const double d = valueOf(f.degrees);
-    const double m = valueOf(f.minutes);
-    const bool whole = d == std::floor(d) && m == std::floor(m);
-    const bool same = a ? whole && valueOf(a->degrees) == d && valueOf(a->minutes) == m &&
-                              valueOf(a->seconds) == valueOf(f.seconds) &&
-                              a->negative == (f.sign == "-")
-                        : !whole;
-    return verdict(same, angle + " reads " + described(reading));
-}
-
 // The line the command line prints for a model input, against the model's line or message.
 Result commandLineLine(Operation operation, ExactModel::Case in) {
     in.output.clear();
@@ -334,14 +268,6 @@ private slots:
         checkInputs(operation, [operation](const ExactModel::Case &in) -> Result {
             return ModelComparison::compare(operation, in);
         });
-    }
-
-    // A result line, read back as a written angle, gives the values it was made from.
-    void resultLinesReadBack_data() { conversions(); }
-    void resultLinesReadBack() {
-        QFETCH(Operation, operation);
-        checkInputs(operation, operation == Operation::RadiansToDegrees ? rad2DegLineReadBack
-                                                                        : deg2RadEchoReadBack);
     }
 
     // The command line prints the model's line or message for the same value.
