@@ -167,11 +167,11 @@ class CommandLineTests(unittest.TestCase):
                 self.assertEqual(lines[1], "Try 'angulor --help' for more information.")
 
     def test_conversions(self):
-        # Each value's line or message is held against the exact model: these rows show the
-        # options, the input lines, the messages' form and the exit status.
+        # The conversions are the window's own, held against the exact model: these rows show
+        # that each option, each kind of value and each input line reaches them.
         for args, stdin, out, err, status in (
             (["--to-degrees", "-1"], None, '-1.000000 radians = -57° 17\' 45"\n', "", 0),
-            (["--to-radians", "S 12 30"], None, '-12° 30\' 0" = -0.218166 radians\n', "", 0),
+            (["--to-radians", "S 12 30 15"], None, '-12° 30\' 15" = -0.218239 radians\n', "", 0),
             (["--to-degrees", "--precision", "9", "--decimal-degrees", "1"], None,
              "1.0000000 radians = 57.295780°\n", "", 0),
             (["--precision=6", "--to-degrees", "--decimal-minutes", "1"], None,
