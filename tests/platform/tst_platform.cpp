@@ -1,5 +1,4 @@
 #include "DataTable.h"
-#include "ExitProcessEnder.h"
 #include "PosixFileReader.h"
 #include "StandInOpener.h"
 #include "Utf8Text.h"
@@ -10,12 +9,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTemporaryFile>
 #include <QTest>
-#include <cstdio>
+#include <csignal>
 #include <optional>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace std::chrono_literals;
@@ -217,26 +214,6 @@ private slots:
         QTRY_VERIFY(!QFile::exists(QStringLiteral("/proc/%1").arg(pid)));
     }
 
-    // Ending the process writes out what is buffered and exits with status 0.
-    void processEnderFlushesAndExits() {
-        QTemporaryFile out;
-        QVERIFY(out.open());
-        std::fflush(stdout); // the child must not write this process's pending output again
-        const pid_t child = ::fork();
-        QVERIFY(child >= 0);
-        if (child == 0) {
-            // Whatever fails here, the child never returns into the test.
-            if (::dup2(out.handle(), STDOUT_FILENO) >= 0 && std::fputs("buffered", stdout) >= 0)
-                ExitProcessEnder().endProcess();
-            ::_exit(99);
-        }
-        int status = 0;
-        QCOMPARE(::waitpid(child, &status, 0), child);
-        QVERIFY(WIFEXITED(status));
-        QCOMPARE(WEXITSTATUS(status), 0);
-        QVERIFY(out.seek(0));
-        QCOMPARE(out.readAll(), QByteArray("buffered"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPlatform)

@@ -314,19 +314,6 @@ private slots:
         QVERIFY(!child(again, "cmdCopyToClipboard")->isVisible());
     }
 
-    // The main window holds its command as a member: the viewer goes with the command.
-    void viewerGoesWithTheMainWindow() {
-        FakePlatform fakes;
-        QWidget mainWindow;
-        QPointer<frmView> view;
-        {
-            HelpCommand command{mainWindow, fakes.platform};
-            command.run();
-            view = command.viewer();
-            QVERIFY(view);
-        }
-        QVERIFY(view.isNull());
-    }
 };
 
 QTEST_MAIN(TestViewer)
