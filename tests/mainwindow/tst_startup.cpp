@@ -4,7 +4,6 @@
 #include "SpecifySoftware.h"
 
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QWheelEvent>
@@ -166,17 +165,6 @@ private slots:
         w.click(clicks);
         QTEST(optionState(w), "state");
         QCOMPARE(w.focus(), w.get("cmdRad2Deg"));
-    }
-
-    // A family asked for before its substitutes exist is looked up again once they do.
-    void installedFamilyFollowsLaterSubstitutes() {
-        const QString missing = QStringLiteral("No Such Family For Angulor");
-        const QString installed = QFontDatabase::families().value(0);
-        QVERIFY(!installed.isEmpty());
-        QCOMPARE(installedFamily(missing), missing);
-        QFont::insertSubstitution(missing, installed);
-        QCOMPARE(installedFamily(missing).toLower(), installed.toLower()); // kept lower case
-        QFont::removeSubstitutions(missing);
     }
 
     // The list takes the wheel only once it has the focus. An entry chosen by wheel or key
