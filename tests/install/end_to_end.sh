@@ -1,0 +1,72 @@
+#!/bin/sh
+# Usage: end_to_end.sh PREFIX, where PREFIX holds the result of `cmake --install`.
+# Drives PREFIX/bin/angulor as a user would, from the keyboard, on an X server of its own with a
+# window manager: converts one radian and reads the result back from the clipboard, holds Enter
+# down, opens the help and copies its text, closes the main window and then the catalogue that
+# appears, and expects the process to end with status 0. Exit status 77: no X server to be had.
+set -u
+if [ -z "${ANGULOR_E2E_DISPLAY:-}" ]; then
+    command -v xvfb-run >/dev/null || { echo "SKIPPED: no xvfb-run (./test installs it)"; exit 77; }
+    ANGULOR_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
+fi
+prefix=$(readlink -f "$1")
+work=$(mktemp -d)
+trap 'kill -9 $app $wm 2>/dev/null; rm -rf "$work"' EXIT
+fail() { echo "FAILED: $*"; exit 1; }
+# Polls the command until it succeeds, for up to 20 s.
+wait_for() {
+    what=$1; shift
+    for _ in $(seq 200); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+    fail "timed out waiting for $what"
+}
+window() { xdotool search --all --onlyvisible --pid "$app" --name "^$1\$" | head -n 1 | grep .; }
+clipboard() { xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null | tr -d '\r'; }
+# Presses the button `$1` steps after the radians field in the keyboard order, then waits for the
+# clipboard to change; the caret is back in the radians afterwards.
+copy_after() {
+    before=$(clipboard)
+    xdotool key --delay 30 $(printf 'Tab %.0s' $(seq "$1")) space
+    wait_for "the clipboard to change" sh -c '[ "$(xclip -o -selection clipboard | tr -d "\r")" != "$1" ]' - "$before"
+}
+
+openbox --sm-disable >/dev/null 2>&1 &
+wm=$!
+wait_for "the window manager" wmctrl -m
+# Started from elsewhere, through the link, so the help must come from beside the program.
+(cd "$work" && HOME="$work" XDG_RUNTIME_DIR="$work" LC_ALL=C.UTF-8 LANGUAGE=C QT_QPA_PLATFORM=xcb exec "$prefix/bin/angulor") &
+app=$!
+wait_for "the main window" window "Angulor 4.00"
+main=$(window "Angulor 4.00")
+# The desktop entry's StartupWMClass, and the program's own smallest icon.
+xprop -id "$main" WM_CLASS | grep -q '"angulor"' || fail "WM_CLASS is not angulor"
+xprop -id "$main" _NET_WM_ICON | grep -q "Icon (16 x 16)" || fail "no 16 pixel window icon"
+
+xdotool windowactivate --sync "$main"
+line='1.000000 radians = 57° 17'"'"' 45"'
+xdotool type 1; xdotool key Return
+copy_after 12
+[ "$(clipboard)" = "$line" ] || fail "the clipboard holds '$(clipboard)', not '$line'"
+# Held down, Enter repeats; the X server sends each repeat as a release and a press. It
+# converts once all the same, when it is let go.
+xdotool keydown Return; sleep 1.5; xdotool keyup Return; sleep 0.5
+copy_after 12
+[ "$(clipboard)" = "$(printf '%s\n%s' "$line" "$line")" ] ||
+    fail "after a held Enter the clipboard holds '$(clipboard)'"
+
+xdotool key --delay 30 $(printf 'Tab %.0s' $(seq 18)) space
+wait_for "the help window" window "Help for ANG"
+xdotool key ctrl+a ctrl+c
+# The whole file: it is far below the viewer's bound.
+words() { tr -s '[:space:]' ' '; }
+help=$(iconv -f CP1252 -t UTF-8 "$prefix/lib/angulor/ang_help.txt" | words)
+wait_for "the help text on the clipboard" sh -c '[ "$(xclip -o -selection clipboard | tr -s "[:space:]" " ")" = "$1" ]' - "$help"
+
+wmctrl -i -c "$main"
+wait_for "the catalogue" window "Quevrin Systems Software"
+wait_for "the main window to hide" sh -c "! xdotool search --all --onlyvisible --pid $app --name '^Angulor 4.00\$'"
+wmctrl -i -c "$(window "Quevrin Systems Software")"
+(sleep 20; kill -9 "$app" 2>/dev/null) &
+wait "$app"
+status=$?
+[ "$status" = 0 ] || fail "the program ended with status $status (137: still running after 20 s)"
+echo "end-to-end run passed"
