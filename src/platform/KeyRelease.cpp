@@ -50,7 +50,10 @@ bool KeyRelease::eventFilter(QObject *, QEvent *event) {
     }
     // Whether a press follows is known only once the events already on their way have been
     // delivered, so the release is acted on right after them.
-    pending = true;
+    // A release still waiting was a real one, since the press after it was no repeat: a second
+    // tap within the same delivery is acted on as well.
+    if (std::exchange(pending, true))
+        act();
     pendingTimestamp = release->timestamp();
     QMetaObject::invokeMethod(this, &KeyRelease::actIfStillPending, Qt::QueuedConnection);
     return false;

@@ -40,9 +40,7 @@ private slots:
     void keyInAControl_data() {
         columns<QString, QString, QString>("control", "keys", "output");
         row("radians Return", "txbRadians", "Return", RadiansLine);
-        row("radians Shift+Return", "txbRadians", "Shift+Return", RadiansLine);
         row("degrees Return", "txbDegrees", "Return", DegreesLine);
-        row("minutes Return", "txbMinutes", "Return", DegreesLine);
         row("seconds keypad Enter", "txbSeconds", "Num+Enter", DegreesLine);
         row("value to add: nothing", "txbToAdd", "Return", "");
         row("release without a press: nothing", "txbRadians", "release", "");
@@ -78,6 +76,7 @@ private slots:
         row("held, repeats not flagged", "P1 R5 P5 R6 P6 R7 P7 R9", 1);
         row("held, repeats flagged", "P1 r5 p5 r6 p6 R9", 1);
         row("two taps, two turns", "P1 R2 | P3 R4", 2);
+        row("two quick taps, one turn", "P1 R2 P3 R4", 2);
         row("held, then a tap", "P1 R5 P5 R6 | P7 R8", 2);
         row("held, presses come late", "P1 R5 | P5 R6 | P6 R7 | P7 U9", 1);
         row("two taps the display saw", "P1 U2 | P3 U4", 2);
