@@ -62,11 +62,8 @@ private slots:
         row("blank after the sign", "- 2", -2.0);
         row("comma ends it", "1,5", 1.0);
         row("exponent without digits", "1e", 1.0);
-        row("exponent sign without digits", "1e+x", 1.0);
         row("correctly rounded", "9007199254740993", 9007199254740992.0);
         row("inf is not a number", "inf", 0.0);
-        row("nan is not a number", "-nan", 0.0);
-        row("underscore ends it", "1_0", 1.0);
         row("hexadecimal", "&hff", 255.0);
         row("hexadecimal stops at a non-digit", "&H1G", 1.0);
         row("octal", "&O17", 15.0);
@@ -88,17 +85,13 @@ private slots:
         columns<double, int, double>("value", "decimals", "rounded");
         row("half to even, down", 0.125, 2, 0.12);
         row("just above a half", std::nextafter(0.125, 1.0), 2, 0.13);
-        row("just below a half", std::nextafter(0.125, 0.0), 2, 0.12);
-        row("half to even, up", 0.375, 2, 0.38);
         row("typed half, binary below", 2.675, 2, 2.68);
         row("0.5 to 0", 0.5, 0, 0.0);
         row("negative half", -2.5, 0, -2.0);
-        row("negative above half", -2.51, 0, -3.0);
         row("half after a zero", 1.0000005, 6, 1.0);
         row("half after a one", 1.0000015, 6, 1.000002);
         row("carry through nines", 9.9999995, 6, 10.0);
         row("half below the first digit", 0.0005, 3, 0.0);
-        row("above half below the first digit", 0.0006, 3, 0.001);
         row("full turn at 7", Rad2Deg::FullTurn, 7, 6.2831853);
         row("full turn at 4 rises above it", Rad2Deg::FullTurn, 4, 6.2832);
     }

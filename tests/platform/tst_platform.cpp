@@ -34,18 +34,6 @@ QByteArray highBytesThenLines(int length) {
     return bytes;
 }
 
-// Bytes this process has read so far, as the kernel counts them, or -1. Asking is itself a
-// read, counted from the next time on, so `cost` tells how many bytes it took.
-qint64 bytesRead(qint64 &cost) {
-    QFile io(QStringLiteral("/proc/self/io"));
-    if (!io.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return -1;
-    const QByteArray all = io.read(4095);
-    cost = all.size();
-    const qsizetype at = all.indexOf("rchar: ");
-    return at < 0 ? -1 : all.mid(at + 7, all.indexOf('\n', at) - at - 7).toLongLong();
-}
-
 // Root reads any file, so a file it may not read needs another effective user.
 struct NotRoot {
     const bool wasRoot = ::geteuid() == 0;
@@ -151,26 +139,6 @@ private slots:
         QTEST(read.text, "text");
         QTEST(read.cut, "cut");
     }
-    // A file of gigabytes costs no more reading than the bound.
-    void takesOnlyTheBeginningOfAHugeFile() {
-        QTemporaryDir dir;
-        QFile file(dir.filePath(QStringLiteral("huge.txt")));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("start") == 5);
-        if (!file.resize(qint64(3) << 30))
-            QSKIP("this file system holds no sparse 3 GiB file");
-        file.close();
-        qint64 costBefore = 0, costAfter = 0;
-        const qint64 before = bytesRead(costBefore);
-        if (before < 0)
-            QSKIP("the kernel does not tell this process how much it reads");
-        const FileReadResult result =
-            PosixFileReader().read(file.fileName(), 65530, TextEncoding::Windows1252);
-        const qint64 readByReader = bytesRead(costAfter) - before - costBefore;
-        QCOMPARE(result.text.size(), 65530);
-        QVERIFY(result.text.startsWith(QStringLiteral("start")) && result.truncated);
-        QVERIFY2(readByReader <= 65530, qPrintable(QString::number(readByReader)));
-    }
-
     // The opener's exit status mapped onto the codes the messages know. An empty body: no
     // xdg-open at all.
     void launcher_data() {
