@@ -28,11 +28,6 @@ Q powerOf10(long long n) {
     return n < 0 ? Q(cpp_int(1), p) : Q(p);
 }
 
-Q powerOf2(long long n) {
-    return n < 0 ? Q(cpp_int(1), cpp_int(1) << static_cast<unsigned>(-n))
-                 : Q(cpp_int(1) << static_cast<unsigned>(n));
-}
-
 cpp_int floorOf(const Q &value) {
     cpp_int whole = boost::multiprecision::numerator(value) /
                     boost::multiprecision::denominator(value); // towards zero
@@ -54,12 +49,9 @@ bool isHalf(const Q &value) {
     return value - Q(floorOf(value)) == Half;
 }
 
-// The exact value of a finite double.
+// The exact value of a finite double: Boost converts it without rounding.
 Q exact(double value) {
-    int exponent = 0;
-    const double mantissa = std::frexp(value, &exponent);
-    const auto whole = static_cast<long long>(std::ldexp(mantissa, 53));
-    return Q(cpp_int(whole)) * powerOf2(exponent - 53);
+    return Q(value);
 }
 
 // The double nearest to an exact value, a tie going to the even neighbour: what every double

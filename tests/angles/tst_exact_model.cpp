@@ -35,18 +35,8 @@ private:
     std::mt19937_64 engine;
 };
 
-std::string withDecimals(long double value, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*Lf", decimals, value);
-    return text;
-}
-
-long double radiansOf(int degrees, int minutes, long double seconds) {
-    return (degrees + minutes / 60.0L + seconds / 3600.0L) / 360 * 6.28318530717958647692L;
-}
-
 std::string commas(std::string text) {
-    std::replace(text.begin(), text.end(), '.', ',');
+    std::ranges::replace(text, '.', ',');
     return text;
 }
 
@@ -65,8 +55,11 @@ std::string radiansText(Source &s, int precision) {
         case 3: { // near a whole degree, minute or second, a hair to either side
             const long double hair = (s.below(3) - 1) * s.below(1000) * 1e-12L;
             const long double seconds = s.chance(50) ? 0 : s.below(60);
-            return withDecimals(radiansOf(s.below(361), s.below(60), seconds) + hair,
-                                precision - 1 + s.below(5));
+            const long double degrees = s.below(361) + s.below(60) / 60.0L + seconds / 3600.0L;
+            char text[64];
+            std::snprintf(text, sizeof text, "%.*Lf", precision - 1 + s.below(5),
+                          degrees / 360 * 6.28318530717958647692L + hair);
+            return text;
         }
         case 4: // exactly the decimals of the rounding, and one more: the halves live here
             return std::to_string(s.below(7)) + "." + s.digits(precision - 1 + s.below(3));

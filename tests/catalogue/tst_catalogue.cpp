@@ -329,18 +329,6 @@ private slots:
             w.hide();
         }));
     }
-
-    // Offset from the main window, but moved back wholly onto the free part of its screen,
-    // which here lies right of another monitor and below a panel.
-    void staysOnTheMainWindowsScreen() {
-        CatalogueFixture f;
-        f.fake.screen.available = QRect(1920, 32, 1280, 992);
-        f.main.move(2900, 900);
-        QVERIFY(f.duringModal([&](frmQSsoftware &w) {
-            QCOMPARE(w.pos(), QPoint(3200 - w.width(), 1024 - w.height()));
-            w.hide();
-        }));
-    }
 };
 
 QTEST_MAIN(TestCatalogue)

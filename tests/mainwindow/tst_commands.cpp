@@ -4,16 +4,12 @@
 #include "HeldKeyFilter.h"
 #include "LoadedWindow.h"
 #include "ProgramList.h"
-#include "frmQSsoftware.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QKeyEvent>
 #include <QKeySequence>
-#include <QPushButton>
 #include <QTextBlock>
-#include <QTimer>
-#include <QWindow>
 
 namespace {
 
@@ -21,12 +17,7 @@ const QString RadiansLine = "1.000000 radians = 57° 17' 45\"\n";
 const QString DegreesLine = "90° 0' 0\" = 1.570796 radians\n";
 const QString Earlier = QStringLiteral("0.5 earlier\n").repeated(30);
 
-// The ways out of the program.
-enum class Way { QuitButton, CloseBox, CatalogueTitleBar, CatalogueButton };
-
 } // namespace
-
-Q_DECLARE_METATYPE(Way)
 
 class TestCommands : public QObject {
     Q_OBJECT
@@ -286,55 +277,6 @@ private slots:
         w.click("cmdCopyToClipboard");
         QCOMPARE(w.fake.clipboard.text, "1.500000 radians = 85° 56' 37\"\r\na\r\nb");
         QVERIFY(!radians->hasSelectedText());
-    }
-
-    // Every way out shows the catalogue with the calculator hidden, then ends the process once;
-    // the catalogue's own button brings the calculator back as it was.
-    void waysOut_data() {
-        columns<Way>("way");
-        row("Quit button", Way::QuitButton);
-        row("close box", Way::CloseBox);
-        row("catalogue closed from its title bar", Way::CatalogueTitleBar);
-        row("catalogue button comes back", Way::CatalogueButton);
-    }
-    void waysOut() {
-        QFETCH(Way, way);
-        LOADED_WINDOW(m);
-        QLineEdit *radians = m.field("txbRadians");
-        radians->setText(QStringLiteral("1.25"));
-        radians->setSelection(0, 2);
-        const bool comesBack = way == Way::CatalogueButton;
-        bool shownWhileHidden = false;
-        int endedBefore = -1;
-        QTimer::singleShot(0, [&] {
-            QWidget *modal = QApplication::activeModalWidget();
-            auto *catalogue = qobject_cast<frmQSsoftware *>(modal);
-            if (!catalogue) { // ends whatever else came up, so that the test goes on to fail
-                if (modal)
-                    modal->close();
-                return;
-            }
-            shownWhileHidden = catalogue->isVisible() && !m.window.isVisible();
-            if (!comesBack)
-                m.window.close(); // as a session ending: must not start a second sequence
-            endedBefore = m.fake.process.ended;
-            if (way == Way::CatalogueTitleBar)
-                catalogue->close();
-            else
-                catalogue->findChild<QPushButton *>("cmdClose")->click();
-        });
-        if (way == Way::CloseBox)
-            m.window.windowHandle()->close();
-        else
-            m.get<QPushButton>(comesBack ? "cmdQSsoftware" : "cmdQuit")->click();
-        QVERIFY(shownWhileHidden);
-        QCOMPARE(endedBefore, 0);
-        QCOMPARE(m.fake.process.ended, comesBack ? 0 : 1);
-        QCOMPARE(m.window.isVisible(), comesBack);
-        if (comesBack) {
-            QCOMPARE(m.window.focusWidget(), m.get("cmdRad2Deg"));
-            QCOMPARE(radians->cursorPosition(), 4);
-        }
     }
 
     // The maker's notice is a link to the site, by mouse and by accessibility action; a failed

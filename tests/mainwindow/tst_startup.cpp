@@ -195,18 +195,6 @@ private slots:
         w.click("cmdRad2Deg");
         QCOMPARE(radians->text(), "1.50000");
     }
-
-    // Typing an entry's text into the list's box and pressing Enter leaves the precision.
-    void editingTheTextKeepsPrecision() {
-        LOADED_WINDOW(w);
-        auto *list = w.get<QComboBox>("cboDecimalPlaces");
-        list->setFocus();
-        list->lineEdit()->selectAll();
-        QTest::keyClicks(list->lineEdit(), "6");
-        QTest::keyClick(list->lineEdit(), Qt::Key_Return);
-        QCOMPARE(w.window.currentOutputOptions().precision, 7);
-        QCOMPARE(list->currentText(), "6");
-    }
 };
 
 QTEST_MAIN(TestStartUp)

@@ -86,16 +86,6 @@ private slots:
         send(&link, QEvent::KeyRelease, Qt::Key_Space, 65, false, 1040);
         QCOMPARE(clicks, 0);
     }
-
-    // Other keys pass untouched, repeats and all: a held digit still types several.
-    void otherKeysPass() {
-        FakeKeyboardState keyboard;
-        keyboard.down = {10};
-        HeldKeyFilter filter(keyboard);
-        QPushButton button;
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_1, Qt::NoModifier, 10, 0, 0, "1");
-        QVERIFY(!filter.eventFilter(&button, &release));
-    }
 };
 
 QTEST_MAIN(TestHeldKeys)

@@ -181,7 +181,6 @@ private slots:
         // Once it ends it is reaped, so not even a zombie is left.
         QTRY_VERIFY(!QFile::exists(QStringLiteral("/proc/%1").arg(pid)));
     }
-
 };
 
 QTEST_GUILESS_MAIN(TestPlatform)

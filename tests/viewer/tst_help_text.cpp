@@ -100,13 +100,6 @@ private slots:
                          where.constData());
         }
     }
-
-    // The build puts the help text, unchanged, beside the program it runs from.
-    void liesBesideTheProgram() {
-        QFile copy(QStringLiteral(ANGULOR_HELP_BESIDE_PROGRAM));
-        QVERIFY2(copy.open(QIODevice::ReadOnly), ANGULOR_HELP_BESIDE_PROGRAM);
-        QCOMPARE(copy.readAll(), helpBytes());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestHelpText)

@@ -313,7 +313,6 @@ private slots:
         QTEST(textBox(again)->toPlainText(), "text");
         QVERIFY(!child(again, "cmdCopyToClipboard")->isVisible());
     }
-
 };
 
 QTEST_MAIN(TestViewer)
