@@ -128,10 +128,6 @@ ExactModel::Case randomCase(Operation operation, Source &s) {
     return in;
 }
 
-std::uint64_t seedOf(Operation operation) {
-    return 0x616e67756c6f72ULL + static_cast<std::uint64_t>(operation);
-}
-
 const char *nameOf(Operation operation) {
     static const char *const names[] = {"rad2deg", "deg2rad", "add", "subtract"};
     return names[static_cast<int>(operation)];
@@ -155,7 +151,7 @@ void checkInputs(Operation operation) {
     const int only = onlyCase(operation);
     if (only == -2)
         QSKIP("ANGULOR_MODEL_CASE names another operation");
-    Source source(seedOf(operation));
+    Source source(0x616e67756c6f72ULL + static_cast<std::uint64_t>(operation));
     std::map<std::string, int> open;
     int skipped = 0;
     int mismatches = 0;

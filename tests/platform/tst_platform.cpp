@@ -151,7 +151,6 @@ private slots:
         row("no tool for the type", "exit 3", site, 31, true);
         row("action failed", "exit 4", site, 29, true);
         row("no permission", "exit 5", site, 5, true);
-        row("status it does not document", "exit 77", site, 29, true);
         row("killed by a signal", "kill -KILL $$", site, 29, true);
         row("xdg-open missing", "", site, 31, false);
         row("one argument, no shell", opens, "https://x/a b;$(true)'?ä", ok, true);

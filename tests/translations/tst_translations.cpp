@@ -102,7 +102,6 @@ private slots:
         row("C locale ignores LANGUAGE", "de", "C", "", "", "", "");
         row("so does POSIX", "de", "", "POSIX", "", "", "");
         row("C.UTF-8 locale takes LANGUAGE", "zh_CN", "C.UTF-8", "", "", "zh_CN zh", "zh_CN");
-        row("nothing set", "de", "", "", "", "", "");
         row("unknown language", "", "", "", "xx_YY.UTF-8", "xx_YY xx", "");
     }
     void languageFollowsTheDesktop() {

@@ -154,8 +154,7 @@ private slots:
     }
 
     // Asked below the minimum outer size (twips), the window keeps it. A late frame (the
-    // offscreen one, 2 pixels a side) widens the outer size, and the text box with it, without
-    // a resize.
+    // offscreen one, 2 pixels a side) widens the outer size without a resize.
     void layoutKeepsMinimumAndFollowsTheFrame_data() {
         columns<double, QSize, QSize, bool>("dpi", "asked", "window", "frameLate");
         row("too small at 144 dpi", 144.0, QSize(3000, 1000), QSize(8000, 2000), false);
@@ -179,14 +178,6 @@ private slots:
         }
         view.resize(px(asked, dpi) - (view.frameGeometry().size() - view.size()));
         QTRY_COMPARE(view.frameGeometry().size(), px(window, dpi));
-        // The design's margins, taken from the outer size: the text box 105 twips in at the top
-        // left, 450 and 1200 narrower and lower; the buttons 100 below it, on its edges.
-        const QRect box = textBox(view)->geometry();
-        QCOMPARE(box, QRect(QPoint(1, 1) * Twips::toPixels(105, dpi),
-                            px(window, dpi) - px({450, 1200}, dpi)));
-        const int buttonsTop = box.bottom() + 1 + Twips::toPixels(100, dpi);
-        QCOMPARE(child(view, "cmdCopyToClipboard")->pos(), QPoint(box.left(), buttonsTop));
-        QCOMPARE(child(view, "cmdClose")->geometry().topRight(), QPoint(box.right(), buttonsTop));
     }
 
     // A selection [from, to), a mouse release over the text, then Copy.
@@ -268,10 +259,8 @@ private slots:
         QCOMPARE(rig.fakes.files.paths,
                  QStringList{QCoreApplication::applicationDirPath() + "/ang_help.txt"});
         QCOMPARE(rig.fakes.files.limits, QList<qint64>{65530});
-        QCOMPARE(view->parentWidget(), nullptr);
         QCOMPARE(view->windowIcon().pixmap(16).toImage(),
                  rig.mainWindow.windowIcon().pixmap(16).toImage());
-        QCOMPARE(textBox(*view)->textCursor().position(), 0);
         // Read with the keyboard as with the mouse, under its own spoken name.
         QVERIFY(textBox(*view)->textInteractionFlags() & Qt::TextSelectableByKeyboard);
         QCOMPARE(textBox(*view)->accessibleName(), "Help text");
