@@ -63,6 +63,9 @@ private slots:
         row("comma ends it", "1,5", 1.0);
         row("exponent without digits", "1e", 1.0);
         row("correctly rounded", "9007199254740993", 9007199254740992.0);
+        row("a digit past the 800th decides a half", // 1 + 2^-53, then zeros, then a 1
+            "1.00000000000000011102230246251565404236316680908203125" + QString(800, u'0') + "1",
+            1.0000000000000002);
         row("inf is not a number", "inf", 0.0);
         row("hexadecimal", "&hff", 255.0);
         row("hexadecimal stops at a non-digit", "&H1G", 1.0);

@@ -138,7 +138,8 @@ class CommandLineTests(unittest.TestCase):
                 self.assertEqual((result.returncode, result.stderr), (0, ""))
                 self.assertTrue(result.stdout.startswith(first_line), result.stdout)
         text = angulor("--help").stdout
-        for option in ("-h, --help", "-v, --version", "-platform", "-display", "-style"):
+        for option in ("-h, --help", "-v, --version", "-platform", "-display", "-style",
+                       "\n  angulor --to-degrees --precision 9 1 -0.5\n"):
             self.assertIn(option, text)
         self.assertIn("-h, --help Diese Hilfe anzeigen und beenden.",
                       " ".join(angulor("--help", LANGUAGE="de").stdout.split()))
