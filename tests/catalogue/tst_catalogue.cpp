@@ -126,6 +126,7 @@ private slots:
         row("site root keeps the slash", SiteURL, "example/");
         row("dot only in a folder name", "C:\\Dir.old\\readme", "");
         row("two extensions, lowered", "C:\\Data\\archive.tar.GZ", "gz");
+        row("only a leading dot", ".profile", "profile");
     }
     void getFileExtension() {
         QFETCH(QString, path);
