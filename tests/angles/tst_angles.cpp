@@ -67,7 +67,6 @@ private slots:
             "1.00000000000000011102230246251565404236316680908203125" + QString(800, u'0') + "1",
             1.0000000000000002);
         row("inf is not a number", "inf", 0.0);
-        row("hexadecimal", "&hff", 255.0);
         row("hexadecimal stops at a non-digit", "&H1G", 1.0);
         row("octal", "&O17", 15.0);
         row("octal has no 8", "&o8", 0.0);
@@ -86,11 +85,8 @@ private slots:
 
     void round_data() {
         columns<double, int, double>("value", "decimals", "rounded");
-        row("half to even, down", 0.125, 2, 0.12);
         row("just above a half", std::nextafter(0.125, 1.0), 2, 0.13);
         row("typed half, binary below", 2.675, 2, 2.68);
-        row("0.5 to 0", 0.5, 0, 0.0);
-        row("negative half", -2.5, 0, -2.0);
         row("half after a zero", 1.0000005, 6, 1.0);
         row("half after a one", 1.0000015, 6, 1.000002);
         row("carry through nines", 9.9999995, 6, 10.0);
@@ -109,8 +105,6 @@ private slots:
     void reduceAngle_data() {
         const double turn = Rad2Deg::FullTurn;
         columns<double, double>("angle", "reduced");
-        row("negative", -1.0, -1.0 + turn);
-        row("full turn is zero", turn, 0.0);
         row("minus full turn is zero", -turn, 0.0);
         row("tiny negative lands on zero", -1e-17, 0.0);
     }
@@ -136,7 +130,6 @@ private slots:
     void plain_data() {
         columns<double, QString>("value", "text");
         row("small, no exponent", 0.000001, ".000001");
-        row("15 significant digits", 0.1 + 0.2, ".3");
         row("rounded up at 15 digits", 2.0 / 3, ".666666666666667");
         row("rounds to a whole", 0.99999999999999994, "1");
         row("large, no exponent", 123456789012345678.0, "123456789012346000");

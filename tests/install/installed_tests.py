@@ -178,11 +178,12 @@ class CommandLineTests(unittest.TestCase):
              "-1.000000 radians = -57°18'\n", "", 0),
             (["--to-degrees", "7", "1", "N/A"], None, '1.000000 radians = 57° 17\' 45"\n',
              "angulor: Radians out of range\nangulor: The value holds no number.\n", 1),
-            (["--to-radians"], f"\ufeff12°30'\r\n\n1 2 3 4\n{'1' * 5000}\n45",
-             '12° 30\' 0" = 0.218166 radians\n45° 0\' 0" = 0.785398 radians\n',
+            # Lines of 4 096 bytes are the longest taken.
+            (["--to-radians"], f"\ufeff12°30'\r\n\n1 2 3 4\n{'0' * 4094}45\n{'0' * 4095}45\n45",
+             '12° 30\' 0" = 0.218166 radians\n' + '45° 0\' 0" = 0.785398 radians\n' * 2,
              "angulor: line 2: The text is empty.\n"
              "angulor: line 3: The text holds more than three numbers.\n"
-             "angulor: line 4: The line is too long.\n", 1),
+             "angulor: line 5: The line is too long.\n", 1),
             (["--to-degrees"], "", "", "", 0),
         ):
             with self.subTest(args=args, stdin=stdin):

@@ -122,6 +122,9 @@ private slots:
         QCOMPARE(QRect(w.window.pos(), w.window.size()), geometry);
         QCOMPARE(w.window.minimumSize(), geometry.size());
         QCOMPARE(w.window.maximumSize(), geometry.size());
+        // The controls are laid out at the same scale: the output box ends near the right edge.
+        const int outputRight = w.get("txbOutput")->geometry().right();
+        QVERIFY(outputRight < geometry.width() && outputRight > geometry.width() * 0.95);
     }
 
     // The design's keyboard order; the greyed units take no focus, the maker's notice comes

@@ -97,6 +97,7 @@ private slots:
         row("LC_ALL before LC_MESSAGES", "", "ru_RU.UTF-8", "fr_FR", "de_DE", "ru_RU ru", "ru");
         row("LC_MESSAGES before LANG", "", "", "fr_FR.UTF-8", "de_DE", "fr_FR fr", "fr");
         row("codeset and modifier dropped", "", "", "", "pl_PL.ISO-8859-2@euro", "pl_PL pl", "pl");
+        row("modifier alone dropped", "", "", "", "de_DE@euro", "de_DE de", "de");
         row("LANGUAGE=C", "C", "", "", "de_DE.UTF-8", "", "");
         row("English asked first", "en_GB:de", "", "", "de_DE.UTF-8", "", "");
         row("C locale ignores LANGUAGE", "de", "C", "", "", "", "");
