@@ -166,16 +166,18 @@ private slots:
         frmQSsoftware &w = f.shown();
         QCOMPARE(w.windowTitle(), QStringLiteral("Quevrin Systems Software"));
         QVERIFY(!(w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-        QVERIFY(child<QLabel>(w, "lblIntro")
-                    ->text()
-                    .startsWith("Quevrin Systems publishes fourteen Windows"));
+        const auto *intro = child<QLabel>(w, "lblIntro");
+        QVERIFY(intro->text().startsWith("Quevrin Systems publishes fourteen Windows"));
+        // The intro is broken into lines within its place.
+        QVERIFY(intro->minimumSizeHint().width() <= intro->width() &&
+                intro->heightForWidth(intro->width()) <= intro->height());
         // Slots 0 to 2 lie in the box; slot 3 starts below its bottom edge.
         QVERIFY(title(w, 2)->geometry().bottom() < child(w, "PicBox")->height());
         QVERIFY(title(w, 3)->y() >= child(w, "PicBox")->height());
         QVERIFY(!scrollBar(w)->hasTracking()); // the thumb acts only when let go
         QCOMPARE(closeButton(w)->x() + closeButton(w)->width() / 2, w.width() / 2);
-        QVERIFY(!child<QLabel>(w, "lblIntro")->font().bold() && title(w, 13)->font().bold());
-        QCOMPARE(textColour(child<QLabel>(w, "lblIntro")), Yellow);
+        QVERIFY(!intro->font().bold() && title(w, 13)->font().bold());
+        QCOMPARE(textColour(intro), Yellow);
         QCOMPARE(textColour(description(w, 13)), fromWindowsColour(16777215));
         const QWidget *backed[] = {&w, child(w, "PicBox"), title(w, 7)};
         for (const QWidget *widget : backed)
