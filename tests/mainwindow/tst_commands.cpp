@@ -88,9 +88,9 @@ private slots:
     }
 
     // The clicks (options, then the button), the fields before and after, the line added
-    // below earlier output or "!" and the message shown, the control that then has the focus
-    // (none: the button keeps it). A message sends it to the field at fault, caret at the end;
-    // the output's caret ends a new line, with the line in view.
+    // below earlier output, "!" and the message shown or "-" for an emptied output, the control
+    // that then has the focus (none: the button keeps it). A message sends it to the field at
+    // fault, caret at the end; the output's caret ends a new line, with the line in view.
     void buttonRunsItsOperation_data() {
         columns<QString, QString, QString, QString, QString>("clicks", "before", "after", "line",
                                                              "focus");
@@ -124,6 +124,7 @@ private slots:
         row("value to add out of range", "cmdPlusMinus(1)", "1|7||||", "1|7||||",
             "!Second value out of range", "txbToAdd");
         row("clear input", "cmdClear(1)", "1|2|3|4|5|-", "|||||", "", "");
+        row("clear output", "cmdClear(0)", "1|2|3|4|5|-", "1|2|3|4|5|-", "-", "");
         // Change sign leaves radians and value to add as they are.
         row("change sign: all empty, sign stays", "cmdChangeSign", "|||||-", "|||||-", "",
             "cmdDeg2Rad");
@@ -152,7 +153,8 @@ private slots:
         QCOMPARE(w.fake.messages.shown.size(), message ? 1 : 0);
         if (message)
             QCOMPARE(w.fake.messages.shown[0].text, line.mid(1));
-        QCOMPARE(w.output(), Earlier + (message || line.isEmpty() ? QString() : line + u'\n'));
+        const QString added = message || line.isEmpty() ? QString() : line + u'\n';
+        QCOMPARE(w.output(), line == u"-" ? QString() : Earlier + added);
         QCOMPARE(w.focus(), w.get(focus.isEmpty() ? clicks.section(u' ', -1) : focus));
         if (auto *field = qobject_cast<QLineEdit *>(w.focus())) {
             QCOMPARE(field->cursorPosition(), field->text().size());
