@@ -21,12 +21,16 @@ wait_for() {
 }
 window() { xdotool search --all --onlyvisible --pid "$app" --name "^$1\$" | head -n 1 | grep .; }
 clipboard() { xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null | tr -d '\r'; }
-# Presses the button `$1` steps after the radians field in the keyboard order, then waits for the
-# clipboard to change; the caret is back in the radians afterwards.
+# Presses the button `$1` steps after the radians field in the keyboard order, again until the
+# clipboard changes (a conversion still on its way is then in it); the caret is back in the
+# radians afterwards.
 copy_after() {
     before=$(clipboard)
-    xdotool key --delay 30 $(printf 'Tab %.0s' $(seq "$1")) space
-    wait_for "the clipboard to change" sh -c '[ "$(xclip -o -selection clipboard | tr -d "\r")" != "$1" ]' - "$before"
+    for _ in $(seq 15); do
+        xdotool key --delay 30 $(printf 'Tab %.0s' $(seq "$1")) space
+        for _ in $(seq 10); do [ "$(clipboard)" != "$before" ] && return 0; sleep 0.1; done
+    done
+    fail "the clipboard did not change"
 }
 
 openbox --sm-disable >/dev/null 2>&1 &
@@ -48,7 +52,7 @@ copy_after 12
 [ "$(clipboard)" = "$line" ] || fail "the clipboard holds '$(clipboard)', not '$line'"
 # Held down, Enter repeats; the X server sends each repeat as a release and a press. It
 # converts once all the same, when it is let go.
-xdotool keydown Return; sleep 1.5; xdotool keyup Return; sleep 0.5
+xdotool keydown Return; sleep 1.5; xdotool keyup Return
 copy_after 12
 [ "$(clipboard)" = "$(printf '%s\n%s' "$line" "$line")" ] ||
     fail "after a held Enter the clipboard holds '$(clipboard)'"
