@@ -1,8 +1,8 @@
 #!/bin/sh
 # Usage: end_to_end.sh PREFIX, where PREFIX holds the result of `cmake --install`.
 # Drives PREFIX/bin/angulor as a user would, from the keyboard, on an X server of its own with a
-# window manager: converts one radian and reads the result back from the clipboard, holds Enter
-# down, opens the help and copies its text, closes the main window and then the catalogue that
+# window manager: converts one radian and reads the result back from the clipboard, holds Space
+# down on a button, opens the help and copies its text, closes the main window and then the catalogue that
 # appears, and expects the process to end with status 0. Exit status 77: no X server to be had.
 set -u
 if [ -z "${ANGULOR_E2E_DISPLAY:-}" ]; then
@@ -50,12 +50,14 @@ line='1.000000 radians = 57° 17'"'"' 45"'
 xdotool type 1; xdotool key Return
 copy_after 12
 [ "$(clipboard)" = "$line" ] || fail "the clipboard holds '$(clipboard)', not '$line'"
-# Held down, Enter repeats; the X server sends each repeat as a release and a press. It
-# converts once all the same, when it is let go.
-xdotool keydown Return; sleep 1.5; xdotool keyup Return
+# Held down on the Radians to degrees button, Space repeats: the X server sends each repeat as a
+# release and a press while the key is down. It clicks once all the same.
+xdotool key --delay 30 Tab Tab Tab Tab
+xdotool keydown space; sleep 1.5; xdotool keyup space
+xdotool key --delay 30 shift+Tab shift+Tab shift+Tab shift+Tab
 copy_after 12
 [ "$(clipboard)" = "$(printf '%s\n%s' "$line" "$line")" ] ||
-    fail "after a held Enter the clipboard holds '$(clipboard)'"
+    fail "after a held Space the clipboard holds '$(clipboard)'"
 
 xdotool key --delay 30 $(printf 'Tab %.0s' $(seq 18)) space
 wait_for "the help window" window "Help for ANG"
