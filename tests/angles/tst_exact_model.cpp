@@ -136,13 +136,10 @@ const char *nameOf(Operation operation) {
 // The input that ANGULOR_MODEL_CASE names for this operation: -1 for all, -2 for none.
 int onlyCase(Operation operation) {
     const char *only = std::getenv("ANGULOR_MODEL_CASE");
-    if (only == nullptr)
-        return -1;
-    const std::string text(only);
-    const auto colon = text.find(':');
-    if (colon == std::string::npos || text.substr(0, colon) != nameOf(operation))
-        return -2;
-    return std::atoi(text.c_str() + colon + 1);
+    const std::string prefix = nameOf(operation) + std::string(":");
+    return only == nullptr                              ? -1
+           : std::string_view(only).starts_with(prefix) ? std::atoi(only + prefix.size())
+                                                        : -2;
 }
 
 // Compares the inputs drawn for an operation, until as many as CasesPerOperation did not meet an
@@ -173,7 +170,7 @@ void checkInputs(Operation operation) {
                      QTest::currentTestFunction(), QTest::currentDataTag());
         }
     }
-    qInfo("%s: %d inputs compared", nameOf(operation), i - skipped);
+    qInfo("%s: %d inputs compared", nameOf(operation), only >= 0 ? 1 : i - skipped);
     for (const auto &[point, count] : open)
         qInfo("  %d skipped, open point: %s", count, point.c_str());
     QCOMPARE(mismatches, 0);

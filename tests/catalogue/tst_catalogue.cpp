@@ -322,6 +322,7 @@ private slots:
                  *weblink::launchFailureMessage(31, f.Programs[6].URL, Caller::Catalogue));
         const bool kept = how != "title bar";
         QCOMPARE(f.opener.window() != nullptr, kept);
+        QCOMPARE(f.fake.web.stops, 1); // a page still being opened does not hold the window up
         f.main.move(400, 300); // a build follows it; a hidden window stays where it was
         QVERIFY(f.duringModal([&](frmQSsoftware &w) {
             QCOMPARE(scrollBar(w)->value(), kept ? 5 : 0);

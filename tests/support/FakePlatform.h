@@ -74,8 +74,10 @@ public:
         opened.append(address);
         return result;
     }
+    void stopWaiting() override { ++stops; }
     int result = 42;
     QStringList opened;
+    int stops = 0; // times a closing window let go of a page still being opened
 };
 
 // Records the end of the process instead of ending the test.
