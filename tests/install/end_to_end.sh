@@ -33,8 +33,7 @@ copy_after() {
     fail "the clipboard did not change"
 }
 
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
+openbox --sm-disable >/dev/null 2>&1 & wm=$!
 wait_for "the window manager" wmctrl -m
 # Started from elsewhere, through the link, so the help must come from beside the program.
 (cd "$work" && HOME="$work" XDG_RUNTIME_DIR="$work" LC_ALL=C.UTF-8 LANGUAGE=C QT_QPA_PLATFORM=xcb exec "$prefix/bin/angulor") &
@@ -63,8 +62,7 @@ xdotool key --delay 30 $(printf 'Tab %.0s' $(seq 18)) space
 wait_for "the help window" window "Help for ANG"
 xdotool key ctrl+a ctrl+c
 # The whole file: it is far below the viewer's bound.
-words() { tr -s '[:space:]' ' '; }
-help=$(iconv -f CP1252 -t UTF-8 "$prefix/lib/angulor/ang_help.txt" | words)
+help=$(iconv -f CP1252 -t UTF-8 "$prefix/lib/angulor/ang_help.txt" | tr -s '[:space:]' ' ')
 wait_for "the help text on the clipboard" sh -c '[ "$(xclip -o -selection clipboard | tr -s "[:space:]" " ")" = "$1" ]' - "$help"
 
 wmctrl -i -c "$main"
@@ -72,7 +70,5 @@ wait_for "the catalogue" window "Quevrin Systems Software"
 wait_for "the main window to hide" sh -c "! xdotool search --all --onlyvisible --pid $app --name '^Angulor 4.00\$'"
 wmctrl -i -c "$(window "Quevrin Systems Software")"
 (sleep 20; kill -9 "$app" 2>/dev/null) &
-wait "$app"
-status=$?
-[ "$status" = 0 ] || fail "the program ended with status $status (137: still running after 20 s)"
+wait "$app" || fail "the program ended with status $? (137: still running after 20 s)"
 echo "end-to-end run passed"

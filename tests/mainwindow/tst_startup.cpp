@@ -33,7 +33,6 @@ private slots:
     void stateRightAfterStart() {
         LOADED_WINDOW(w);
         QCOMPARE(w.window.windowTitle(), "Angulor 4.00");
-        QVERIFY(w.window.startUpCompleted());
         QCOMPARE(w.window.currentOutputOptions().precision, 7);
         QCOMPARE(w.focus(), w.field("txbRadians"));
         QCOMPARE(w.fields(), "|||||");

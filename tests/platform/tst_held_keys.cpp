@@ -2,9 +2,11 @@
 #include "DataTable.h"
 #include "FakeKeyboardState.h"
 #include "HeldKeyFilter.h"
+#include "X11KeyboardState.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
@@ -85,6 +87,19 @@ private slots:
         QApplication::sendEvent(&link, &out);
         send(&link, QEvent::KeyRelease, Qt::Key_Space, 65, false, 1040);
         QCOMPARE(clicks, 0);
+    }
+
+    // The X server's own key map: Space (key code 65) is down while held, and only then. Run
+    // on an X server by tst_held_keys_x11.
+    void x11KeyMap() {
+        if (QGuiApplication::platformName() != u"xcb")
+            QSKIP("needs an X server");
+        X11KeyboardState keyboard;
+        const bool before = keyboard.isDown(65);
+        QProcess::execute("xdotool", {"keydown", "space"});
+        const bool held = keyboard.isDown(65) && !keyboard.isDown(66) && !keyboard.isDown(57);
+        QProcess::execute("xdotool", {"keyup", "space"});
+        QVERIFY(!before && held && !keyboard.isDown(65));
     }
 };
 
