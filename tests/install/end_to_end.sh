@@ -22,13 +22,14 @@ wait_for() {
 }
 window() { xdotool search --all --onlyvisible --pid "$app" --name "^$1\$" | head -n 1 | grep .; }
 clipboard() { xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null | tr -d '\r'; }
-# Presses the button `$1` steps after the radians field in the keyboard order, again until the
+hidden() { ! window "$1"; }
+# Presses Copy output, 12 steps after the radians field in the keyboard order, again until the
 # clipboard changes (a conversion still on its way is then in it); the caret is back in the
 # radians afterwards.
-copy_after() {
+copy_output() {
     before=$(clipboard)
     for _ in $(seq 15); do
-        xdotool key --delay 30 $(printf 'Tab %.0s' $(seq "$1")) space
+        xdotool key --delay 30 $(printf 'Tab %.0s' $(seq 12)) space
         for _ in $(seq 10); do [ "$(clipboard)" != "$before" ] && return 0; sleep 0.1; done
     done
     fail "the clipboard did not change"
@@ -37,8 +38,7 @@ copy_after() {
 openbox --sm-disable >/dev/null 2>&1 & wm=$!
 wait_for "the window manager" wmctrl -m
 # Started from elsewhere, through the link, so the help must come from beside the program.
-(cd "$work" && HOME="$work" XDG_RUNTIME_DIR="$work" LC_ALL=C.UTF-8 LANGUAGE=C QT_QPA_PLATFORM=xcb exec "$prefix/bin/angulor") &
-app=$!
+(cd "$work" && HOME="$work" XDG_RUNTIME_DIR="$work" LC_ALL=C.UTF-8 LANGUAGE=C QT_QPA_PLATFORM=xcb exec "$prefix/bin/angulor") & app=$!
 wait_for "the main window" window "Angulor 4.00"
 main=$(window "Angulor 4.00")
 # The desktop entry's StartupWMClass, and the program's own smallest icon.
@@ -48,14 +48,14 @@ xprop -id "$main" _NET_WM_ICON | grep -q "Icon (16 x 16)" || fail "no 16 pixel w
 xdotool windowactivate --sync "$main"
 line='1.000000 radians = 57° 17'"'"' 45"'
 xdotool type 1; xdotool key Return
-copy_after 12
+copy_output
 [ "$(clipboard)" = "$line" ] || fail "the clipboard holds '$(clipboard)', not '$line'"
 # Held down on the Radians to degrees button, Space repeats: the X server sends each repeat as a
 # release and a press while the key is down. It clicks once all the same.
 xdotool key --delay 30 Tab Tab Tab Tab
 xdotool keydown space; sleep 1.5; xdotool keyup space
 xdotool key --delay 30 shift+Tab shift+Tab shift+Tab shift+Tab
-copy_after 12
+copy_output
 [ "$(clipboard)" = "$(printf '%s\n%s' "$line" "$line")" ] ||
     fail "after a held Space the clipboard holds '$(clipboard)'"
 
@@ -64,11 +64,12 @@ wait_for "the help window" window "Help for ANG"
 xdotool key ctrl+a ctrl+c
 # The whole file: it is far below the viewer's bound.
 help=$(iconv -f CP1252 -t UTF-8 "$prefix/lib/angulor/ang_help.txt" | tr -s '[:space:]' ' ')
-wait_for "the help text on the clipboard" sh -c '[ "$(xclip -o -selection clipboard | tr -s "[:space:]" " ")" = "$1" ]' - "$help"
+help_copied() { [ "$(clipboard | tr -s '[:space:]' ' ')" = "$help" ]; }
+wait_for "the help text on the clipboard" help_copied
 
 wmctrl -i -c "$main"
 wait_for "the catalogue" window "Quevrin Systems Software"
-wait_for "the main window to hide" sh -c "! xdotool search --all --onlyvisible --pid $app --name '^Angulor 4.00\$'"
+wait_for "the main window to hide" hidden "Angulor 4.00"
 wmctrl -i -c "$(window "Quevrin Systems Software")"
 # A guard of its own output, so that ctest does not wait for it.
 (sleep 20; kill -9 "$app") >/dev/null 2>&1 & guard=$!

@@ -46,8 +46,8 @@ def files_under(root):
     return found
 
 
-def run(*args, **kwargs):
-    return subprocess.run(args, capture_output=True, text=True, timeout=120, **kwargs)
+def run(*args, text=True, **kwargs):
+    return subprocess.run(args, capture_output=True, text=text, timeout=120, **kwargs)
 
 
 def install_into(destdir, prefix):
@@ -74,8 +74,8 @@ def without_display():
 
 def angulor(*args, stdin=None, **env):
     # Bytes, so that a CR the program writes is seen as it is.
-    result = subprocess.run([str(PREFIX / "bin/angulor"), *args], capture_output=True, timeout=120,
-                            env=dict(without_display(), **env), input=(stdin or "").encode())
+    result = run(str(PREFIX / "bin/angulor"), *args, text=False,
+                 env=dict(without_display(), **env), input=(stdin or "").encode())
     result.stdout, result.stderr = result.stdout.decode(), result.stderr.decode()
     return result
 
